@@ -1,0 +1,6 @@
+#pragma once
+#include <windows.h>
+// Toggles the check mark of "Keep Monitors On Top" (3305).
+void ToggleMonitorsOnTop(HWND mainScreen);
+// Toggles the check mark of "Include Quorvex" (3306); nothing else.
+void ToggleIncludeSelf(HWND main);

@@ -1,0 +1,7 @@
+#include "app/globals.h"
+
+AppState g_app;
+PerformanceHistory *g_history;
+PerformanceSample *g_sample;
+EquipmentRecord *g_equipment;
+ReportBuffer *g_report;

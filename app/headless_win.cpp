@@ -1,0 +1,112 @@
+// Headless runs for scripts and tests: /list prints the catalogue, /report runs tools and prints their
+// report lines. No pictures, no waits, no usage hook, no data thread, and sysstats.dat is never written.
+#include <windows.h>
+#include <commctrl.h>
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
+#include "app/command_line.h"
+#include "app/frame.h"
+#include "app/globals.h"
+#include "inventory/inventory.h"
+#include "monitor/usage.h"
+#include "report/report_lines.h"
+
+namespace {
+
+bool IsToolId(int id) {
+    return ToolOfCommand(id) != nullptr;
+}
+
+void AttachStandardStreams() {
+    // A GUI program started from a console has no standard handles of its own: borrow the console's.
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        freopen("CONOUT$", "w", stdout);
+        freopen("CONOUT$", "w", stderr);
+    }
+    _setmode(_fileno(stdout), _O_BINARY);
+}
+
+void PrintList(FILE *out) {
+    for (int i = 0; i < kToolCount; ++i) {
+        const ToolInfo &tool = ToolByIndex(i);
+        const FamilyInfo *family = FamilyOfTool(tool.id);
+        fprintf(out, "%d\t%s\t%s\t%s\t%d\n", tool.id, family->name, tool.name, tool.menuText, tool.helpId);
+    }
+}
+
+void PrintReport(FILE *out, int id, bool raw) {
+    const ToolInfo *tool = ToolOfCommand(id);
+    fprintf(out, "== %d %s ==\n", id, tool ? tool->name : "");
+    g_report->count = 0;
+    RunFamilyTool(g_app.main, id);
+    int count = g_report->count < kReportSlots ? g_report->count : kReportSlots;
+    char text[kReportSlotSize * 4 + 1];
+    for (int i = 0; i < count; ++i) {
+        if (raw)
+            RawReportText(g_report->line[i], text, sizeof text);
+        else
+            PlainReportText(g_report->line[i], text, sizeof text);
+        fprintf(out, "%s\n", text);
+    }
+}
+
+void StartHeadless() {
+    RegisterMainClass(kHeadlessClass);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    g_app.newDataMessage = RegisterWindowMessageA("NEWDATAREADY");
+    g_app.monitorActiveMessage = RegisterWindowMessageA("MONITORACTIVE");
+    // The same windows as a normal start, never shown, so that tools find their screens.
+    CreateMainWindow(kHeadlessClass, WS_OVERLAPPEDWINDOW);
+    InitializeStage();
+    LoadHistory();
+    RunDeviceWalk(g_app.main);
+    RunMeasurements(g_app.main);
+    InitializeCriticalSection(&g_app.printerLock);
+}
+
+int AllToolIds(int *ids) {
+    for (int i = 0; i < kToolCount; ++i)
+        ids[i] = ToolByIndex(i).id;
+    return kToolCount;
+}
+
+} // namespace
+
+int RunHeadless(int argc, const char *const *argv) {
+    g_app.headless = true;
+    AttachStandardStreams();
+    static int allIds[kToolCount];
+    int allCount = AllToolIds(allIds);
+    static HeadlessRequest request;
+    char error[200];
+    if (!ParseHeadlessArgs(argc, argv, IsToolId, allIds, allCount, request, error, sizeof error)) {
+        fprintf(stderr, "quorvex: %s\n%s", error, kHeadlessUsage);
+        return 2;
+    }
+    FILE *out = stdout;
+    if (request.outPath) {
+        out = fopen(request.outPath, "wb");
+        if (!out) {
+            fprintf(stderr, "quorvex: cannot write '%s'\n", request.outPath);
+            return 2;
+        }
+    }
+    if (request.mode == kHeadlessList) {
+        PrintList(out);
+    } else {
+        StartHeadless();
+        for (int i = 0; i < request.toolCount; ++i)
+            PrintReport(out, request.tools[i], request.raw);
+        if (g_app.main)
+            DestroyWindow(g_app.main);
+    }
+    fflush(out);
+    if (out != stdout)
+        fclose(out);
+    return 0;
+}

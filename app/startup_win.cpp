@@ -1,0 +1,93 @@
+// Start-up: the single-instance test, the main window, the five stages and the message loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/command_line.h"
+#include "app/frame.h"
+#include "app/globals.h"
+#include "app/toolhelp.h"
+#include "inventory/equipment.h"
+#include "inventory/inventory.h"
+#include "monitor/performance.h"
+#include "monitor/sampler.h"
+#include "monitor/usage.h"
+#include "report/main_screen.h"
+#include "report/screens.h"
+#include "report/startup_pictures.h"
+#include "report/utilities.h"
+#include "report/utilities_win.h"
+
+void InitializeStage() {
+    CreateDrawingObjects();
+    HWND fontUsers[] = {g_app.helpScreen, g_app.mainTitle, g_app.helpTitle};
+    for (HWND w : fontUsers)
+        if (w)
+            SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(g_draw.normalFont), FALSE);
+    BindToolHelp();
+    g_history = static_cast<PerformanceHistory *>(AllocZeroed(GPTR, sizeof(PerformanceHistory)));
+    g_sample = static_cast<PerformanceSample *>(AllocZeroed(GPTR, sizeof(PerformanceSample)));
+    g_equipment = static_cast<EquipmentRecord *>(AllocZeroed(GPTR, sizeof(EquipmentRecord)));
+    g_report = static_cast<ReportBuffer *>(AllocZeroed(GPTR, sizeof(ReportBuffer)));
+}
+
+namespace {
+
+void AnnounceStage(const char *name) {
+    DebugTrace(kTraceText, "Main...", name);
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+} // namespace
+
+int StartApplication() {
+    // One copy per desktop: a second start raises the first and leaves.
+    if (HWND running = FindWindowA(kMainClass, nullptr)) {
+        ShowWindow(running, SW_SHOWNORMAL);
+        SetForegroundWindow(running);
+        BringWindowToTop(running);
+        ExitProcess(0);
+    }
+    if (!RegisterMainClass(kMainClass))
+        ExitProcess(1);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    g_app.newDataMessage = RegisterWindowMessageA("NEWDATAREADY");
+    g_app.monitorActiveMessage = RegisterWindowMessageA("MONITORACTIVE");
+    if (!CreateMainWindow(kMainClass, WS_OVERLAPPEDWINDOW | WS_VISIBLE))
+        ExitProcess(1);
+    ShowLogo();
+
+    AnnounceStage("Initialize");
+    InitializeStage();
+
+    AnnounceStage("Read Databases");
+    LoadHistory();
+
+    AnnounceStage("Start Performance Data");
+    StartPerformanceStatistics();
+    Sleep(3000);
+    HideLogo();
+
+    AnnounceStage("Get All Equipment");
+    OpenPyramid();
+    RunDeviceWalk(g_app.main);
+    RunMeasurements(g_app.main);
+    ClosePyramid();
+
+    AnnounceStage("Create Thread");
+    InstallUsageHook();
+    ShowAbout();
+    InitializeCriticalSection(&g_app.printerLock);
+    StartDataThread();
+
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+    return RunMessageLoop();
+}

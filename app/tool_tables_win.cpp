@@ -1,0 +1,54 @@
+// Report functions of every tool, family by family, in the order of the catalogue.
+#include "action/window_actions.h"
+#include "app/frame.h"
+#include "app/globals.h"
+
+namespace {
+
+// Tools whose reports are not written yet show an empty Main Screen.
+void EmptyReport(HWND) {}
+
+#define E EmptyReport
+const ReportFunction kActionReports[] = {E, E, E, E, ToggleMonitorsOnTop};
+const ReportFunction kCoachReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kExploreReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kCheckReports[] = {E, E, E, E, E, E, E, E, E};
+const ReportFunction kBoostReports[] = {E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kMonitorReports[] = {E, E, E, E, E, E};
+const ReportFunction kDiagnoseReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kBottleReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kProgramsReports[] = {E, E, E, E, E, E, E, E};
+const ReportFunction kUpgradeReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kInstallReports[] = {E, E, E, E, E, E, E, E, E};
+const ReportFunction kInfoReports[] = {E, E, E, E, E, E, E, E, E, E, E};
+#undef E
+
+#define QV_COUNT(a) static_cast<int>(sizeof(a) / sizeof((a)[0]))
+static_assert(QV_COUNT(kActionReports) == 5 && QV_COUNT(kCoachReports) == 13 &&
+              QV_COUNT(kExploreReports) == 19 && QV_COUNT(kCheckReports) == 9 &&
+              QV_COUNT(kBoostReports) == 10 && QV_COUNT(kMonitorReports) == 6 &&
+              QV_COUNT(kDiagnoseReports) == 17 && QV_COUNT(kBottleReports) == 20 &&
+              QV_COUNT(kProgramsReports) == 8 && QV_COUNT(kUpgradeReports) == 21 &&
+              QV_COUNT(kInstallReports) == 9 && QV_COUNT(kInfoReports) == 11);
+
+const ReportFunction *const kReports[kFamilyCount] = {
+    kActionReports,   kCoachReports,  kExploreReports,  kCheckReports,   kBoostReports,   kMonitorReports,
+    kDiagnoseReports, kBottleReports, kProgramsReports, kUpgradeReports, kInstallReports, kInfoReports};
+
+struct AllTables {
+    ToolTable table[kFamilyCount];
+};
+
+AllTables BuildTables() {
+    AllTables all;
+    for (int f = 0; f < kFamilyCount; ++f)
+        all.table[f] = {&FamilyAt(f), kReports[f]};
+    return all;
+}
+
+} // namespace
+
+const ToolTable &ToolTableOf(Family family) {
+    static const AllTables all = BuildTables();
+    return all.table[family];
+}

@@ -1,0 +1,4 @@
+#include "monitor/sampler.h"
+
+// The statistics server and the sampler come with performance monitoring.
+void StartPerformanceStatistics() {}

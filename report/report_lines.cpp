@@ -1,0 +1,184 @@
+#include "report/report_lines.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+const int kColumnX[kReportColumns] = {10, 220, 290, 360, 430, 500, 570, 640, 710};
+
+bool AddReportLine(ReportBuffer &report, const char *format, ...) {
+    if (report.count < 0)
+        report.count = 0;
+    if (report.count >= kReportSlots)
+        return false;
+    va_list args;
+    va_start(args, format);
+    int n = vsnprintf(report.line[report.count], kReportSlotSize, format, args);
+    va_end(args);
+    if (n < 0)
+        report.line[report.count][0] = 0;
+    ++report.count;
+    return true;
+}
+
+void BlankReportLine(ReportBuffer &report, int i) {
+    if (i >= 0 && i < kReportSlots)
+        report.line[i][0] = 0;
+}
+
+void SetReportLine(ReportBuffer &report, int i, const char *text) {
+    if (i < 0 || i >= kReportSlots)
+        return;
+    snprintf(report.line[i], kReportSlotSize, "%s", text ? text : "");
+}
+
+const char *YesNoMark(unsigned long value) {
+    return value ? "\003Yes" : "\003No";
+}
+
+const char *PassFailMark(unsigned long failed) {
+    return failed ? "\002Failed" : "\003Passed";
+}
+
+int SplitReportColumns(const char *line, ColumnPiece columns[kReportColumns]) {
+    int n = 0;
+    const char *p = line;
+    // A slot holds at most 255 characters; never read past its end even if unterminated.
+    const char *end = line + strnlen(line, kReportSlotSize - 1);
+    while (p < end && n < kReportColumns) {
+        while (p < end && *p == '\t')
+            ++p;
+        if (p >= end)
+            break;
+        const char *start = p;
+        while (p < end && *p != '\t')
+            ++p;
+        columns[n].text = start;
+        columns[n].length = static_cast<int>(p - start);
+        ++n;
+    }
+    return n;
+}
+
+ColumnStyle ParseReportColumn(ColumnPiece column) {
+    ColumnStyle style = {};
+    const char *p = column.text;
+    int left = column.length;
+    if (left > 0 && *p == kHeadingMark) {
+        style.heading = true;
+        ++p;
+        --left;
+    }
+    style.colour = kColourBlack;
+    if (left > 0) {
+        switch (*p) {
+            case kBlack:
+                style.colour = kColourBlack;
+                break;
+            case kRed:
+                style.colour = kColourRed;
+                break;
+            case kBlue:
+                style.colour = kColourBlue;
+                break;
+            case kGreen:
+                style.colour = kColourGreen;
+                break;
+            case kOlive:
+                style.colour = kColourOlive;
+                break;
+            case kSwatch:
+                style.colour = kColourSwatch;
+                break;
+            case kBarGraph:
+                style.colour = kColourBar;
+                break;
+            case kGrey:
+                style.colour = kColourGrey;
+                break;
+            default:
+                // Any other byte is text in black, itself included.
+                style.text = p;
+                style.length = left;
+                return style;
+        }
+        ++p;
+        --left;
+    }
+    if (style.colour == kColourSwatch) {
+        // Three colour bytes follow; a column cut short has zero for the missing ones.
+        for (int i = 0; i < 3; ++i) {
+            if (left > 0) {
+                style.rgb[i] = static_cast<unsigned char>(*p++);
+                --left;
+            }
+        }
+    } else if (style.colour == kColourBar) {
+        // The next two characters are the label; their leading digits give the value.
+        int labelLength = left < 2 ? left : 2;
+        int value = 0;
+        for (int i = 0; i < labelLength && p[i] >= '0' && p[i] <= '9'; ++i)
+            value = value * 10 + (p[i] - '0');
+        style.barValue = value > 99 ? 99 : value;
+        style.text = p;
+        style.length = labelLength;
+        return style;
+    }
+    style.text = p;
+    style.length = left;
+    return style;
+}
+
+BarGeometry ReportBarGeometry(int column, int value) {
+    if (column < 0)
+        column = 0;
+    if (column >= kReportColumns)
+        column = kReportColumns - 1;
+    if (value < 0)
+        value = 0;
+    if (value > 99)
+        value = 99;
+    // A full bar spans two columns; past the last column the spacing of 70 pixels goes on.
+    int x = kColumnX[column];
+    int x2 = column + 2 < kReportColumns ? kColumnX[column + 2]
+                                         : kColumnX[kReportColumns - 1] + 70 * (column + 3 - kReportColumns);
+    int full = x2 - x;
+    BarGeometry bar;
+    bar.left = x + 1;
+    bar.right = x + value * full / 100 - 1;
+    bar.labelX = bar.right + 5;
+    return bar;
+}
+
+void PlainReportText(const char *line, char *out, size_t outSize) {
+    if (outSize == 0)
+        return;
+    size_t n = 0;
+    for (const char *p = line; *p && n + 1 < outSize; ++p) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if ((c >= 1 && c <= 7) || c == '&')
+            continue;
+        out[n++] = *p;
+    }
+    out[n] = 0;
+}
+
+void RawReportText(const char *line, char *out, size_t outSize) {
+    if (outSize == 0)
+        return;
+    size_t n = 0;
+    for (const char *p = line; *p; ++p) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if ((c < 32 && c != '\t') || c > 126) {
+            if (n + 4 >= outSize)
+                break;
+            snprintf(out + n, outSize - n, "\\x%02X", c);
+            n += 4;
+        } else {
+            if (n + 1 >= outSize)
+                break;
+            out[n++] = *p;
+        }
+    }
+    out[n] = 0;
+}

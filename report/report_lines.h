@@ -1,0 +1,89 @@
+// Report lines: the shared buffer that every report tool fills and the Main Screen draws from, and the
+// parsing of one line into columns and marker codes. No window types here.
+#pragma once
+
+#include <cstddef>
+
+constexpr int kReportSlots = 3000;
+constexpr int kReportSlotSize = 256; // 255 characters and the terminating zero
+constexpr int kReportColumns = 9;
+
+// Marker codes at the start of a column.
+constexpr char kHeadingMark = 6;
+constexpr char kBlack = 1;
+constexpr char kRed = 2;
+constexpr char kBlue = 3;
+constexpr char kGreen = 4;
+constexpr char kOlive = 5;
+constexpr char kSwatch = 7;
+constexpr char kBarGraph = '%';
+constexpr char kGrey = '&';
+
+struct ReportBuffer {
+    int count; // slots the current report uses
+    char line[kReportSlots][kReportSlotSize];
+};
+
+// Left edge of each column, relative to the line's left edge.
+extern const int kColumnX[kReportColumns];
+
+// Writes one line into the next slot (printf-style, cut at 255 characters) and counts it.
+// Returns false, writing nothing, once the report holds kReportSlots lines.
+bool AddReportLine(ReportBuffer &report, const char *format, ...) __attribute__((format(printf, 2, 3)));
+// Makes slot i an empty line.
+void BlankReportLine(ReportBuffer &report, int i);
+// Copies text into slot i, cut at 255 characters.
+void SetReportLine(ReportBuffer &report, int i, const char *text);
+
+// Code 3 and "Yes" for non-zero, code 3 and "No" for zero.
+const char *YesNoMark(unsigned long value);
+// Code 2 and "Failed" for non-zero failure flags, code 3 and "Passed" for zero.
+const char *PassFailMark(unsigned long failed);
+
+// One column of a line: where its text lies in the line.
+struct ColumnPiece {
+    const char *text;
+    int length;
+};
+
+// Splits a line at tabs; runs of tabs are one separator and leading tabs are skipped, so the n-th
+// non-empty piece is column n. Returns the number of columns (at most kReportColumns; later pieces
+// are not drawn).
+int SplitReportColumns(const char *line, ColumnPiece columns[kReportColumns]);
+
+enum ColumnColour {
+    kColourBlack,
+    kColourRed,
+    kColourBlue,
+    kColourGreen,
+    kColourOlive,
+    kColourSwatch,
+    kColourBar,
+    kColourGrey
+};
+
+struct ColumnStyle {
+    bool heading; // underlined heading font
+    ColumnColour colour;
+    unsigned char rgb[3]; // swatch colour
+    int barValue;         // bar graph value 0..99
+    const char *text;     // the text to draw (for a bar, its label)
+    int length;
+};
+
+// Reads the marker codes at the start of a column.
+ColumnStyle ParseReportColumn(ColumnPiece column);
+
+// Horizontal geometry of a bar graph in column n with the given value, relative to the line's left
+// edge: the bar runs from left to right (no bar when right <= left), the label starts at labelX.
+struct BarGeometry {
+    int left;
+    int right;
+    int labelX;
+};
+BarGeometry ReportBarGeometry(int column, int value);
+
+// A line as printed: marker bytes (1 to 7 and "&") dropped, every other byte kept, tabs included.
+void PlainReportText(const char *line, char *out, size_t outSize);
+// A line byte for byte, every byte below 32 other than tab and every byte above 126 written as \xNN.
+void RawReportText(const char *line, char *out, size_t outSize);

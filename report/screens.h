@@ -1,0 +1,17 @@
+// The two screens of the main window: titles, Quick Help, About and printing.
+#pragma once
+
+#include <windows.h>
+
+// Empties the Main Screen and the Quick Help Screen.
+void ClearScreens();
+// Sets the Main Screen title to two spaces and the name, the Quick Help title to " Quick Help <name>".
+void SetToolTitles(const char *toolName);
+// Appends the Quick Help text with the given RCDATA id to the list, word-wrapped.
+void LoadQuickHelp(HWND list, int resourceId);
+// Scrolls the Quick Help Screen to the entry of the Main Screen's selected line.
+void ScrollHelpToSelection();
+// Fills both screens with the About content.
+void ShowAbout();
+// Prints the Main Screen and the Quick Help Screen.
+void PrintScreens(HWND main);

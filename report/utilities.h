@@ -1,0 +1,34 @@
+// Small shared routines that need no window types: the debug trace text and the centring arithmetic.
+#pragma once
+
+#include <cstdarg>
+#include <cstddef>
+
+// Trace kinds: how the value of a trace is shown.
+enum TraceKind {
+    kTraceBool = 0,   // "%s = TRUE" when the value is exactly 1, else "%s = FALSE"
+    kTraceInt = 1,    // int
+    kTraceText = 2,   // const char *
+    kTraceFloat = 3,  // float (passed as double)
+    kTraceULong = 4,  // unsigned long
+    kTraceChar = 5,   // char (passed as int)
+    kTraceUInt = 6,   // unsigned int
+    kTraceDouble = 7, // double
+};
+
+// Formats "label = value" for one trace into out (cut to fit). The value follows in args as the kind says.
+void FormatTraceV(char *out, size_t outSize, int kind, const char *label, va_list args);
+void FormatTrace(char *out, size_t outSize, int kind, const char *label, ...);
+
+struct ScreenRect {
+    int left, top, right, bottom;
+};
+
+struct ScreenPoint {
+    int x, y;
+};
+
+// Where a window of the given size goes when centred over another window's rectangle, or over the
+// desktop when other is null: never at a negative coordinate and, over another window, never past the
+// desktop's right or bottom edge.
+ScreenPoint CenteredPosition(int width, int height, const ScreenRect *other, const ScreenRect &desktop);

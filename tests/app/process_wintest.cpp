@@ -1,0 +1,289 @@
+// quorvex.exe as a process: headless output and exit codes, the single-instance rule, the DEBUG word.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ProgramPath() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path);
+    dir.resize(dir.find_last_of('\\') + 1);
+    return dir + QV_EXE_PATH;
+}
+
+struct ProgramRun {
+    DWORD exitCode;
+    std::string out;
+    std::string err;
+};
+
+std::string Drain(HANDLE file) {
+    std::string text;
+    char buffer[4096];
+    DWORD got;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got)
+        text.append(buffer, got);
+    return text;
+}
+
+// A temporary file the child writes one of its standard streams into.
+struct CaptureFile {
+    char path[MAX_PATH];
+    HANDLE handle;
+};
+
+CaptureFile OpenCapture() {
+    CaptureFile c;
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    GetTempFileNameA(dir, "qvo", 0, c.path);
+    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+    c.handle = CreateFileA(c.path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    return c;
+}
+
+std::string CloseCapture(CaptureFile &c) {
+    SetFilePointer(c.handle, 0, nullptr, FILE_BEGIN);
+    std::string text = Drain(c.handle);
+    CloseHandle(c.handle);
+    DeleteFileA(c.path);
+    return text;
+}
+
+// Runs quorvex.exe with the arguments and collects its output and exit code.
+ProgramRun RunProgram(const std::string &args) {
+    CaptureFile out = OpenCapture(), err = OpenCapture();
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = nullptr;
+    si.hStdOutput = out.handle;
+    si.hStdError = err.handle;
+    PROCESS_INFORMATION pi = {};
+    std::string command = "\"" + ProgramPath() + "\" " + args;
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back(0);
+    ProgramRun run = {~0u, "", ""};
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+        if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0) {
+            ADD_FAILURE() << "still running: " << command;
+            TerminateProcess(pi.hProcess, 99);
+            WaitForSingleObject(pi.hProcess, 5000);
+        }
+        GetExitCodeProcess(pi.hProcess, &run.exitCode);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    } else {
+        ADD_FAILURE() << "cannot start " << command;
+    }
+    run.out = CloseCapture(out);
+    run.err = CloseCapture(err);
+    return run;
+}
+
+std::vector<std::string> Lines(const std::string &text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+TEST(Headless, ListPrintsEveryToolTabSeparated) {
+    ProgramRun run = RunProgram("/list");
+    EXPECT_EQ(run.exitCode, 0u);
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 148u);
+    EXPECT_EQ(lines[0], "2201\tExplore\tColors\tColors\t2266");
+    EXPECT_EQ(lines[3], "2204\tExplore\tInput Devices\tInput Settings\t2261");
+    EXPECT_EQ(lines[147], "3305\tAction\tKeep Monitors On Top\tKeep Monitors On Top\t3358");
+    for (const std::string &line : lines) {
+        size_t tabs = 0;
+        for (char ch : line)
+            tabs += ch == '\t';
+        EXPECT_EQ(tabs, 4u) << line;
+    }
+}
+
+TEST(Headless, ReportWritesAHeaderPerToolInTheOrderGiven) {
+    ProgramRun run = RunProgram("/report 2215,2201");
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "== 2215 System Overview ==");
+    size_t second = 0;
+    for (size_t i = 1; i < lines.size(); ++i)
+        if (lines[i].rfind("== ", 0) == 0)
+            second = i;
+    EXPECT_EQ(lines[second], "== 2201 Colors ==");
+}
+
+TEST(Headless, ReportAllRunsEveryTool) {
+    ProgramRun run = RunProgram("/report all /raw");
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    int headers = 0;
+    for (const std::string &line : Lines(run.out))
+        headers += line.rfind("== ", 0) == 0 && line.size() > 6 && line.substr(line.size() - 3) == " ==";
+    EXPECT_EQ(headers, 148);
+}
+
+TEST(Headless, OutWritesTheFileInsteadOfStandardOutput) {
+    char dir[MAX_PATH], file[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    GetTempFileNameA(dir, "qv", 0, file);
+    ProgramRun run = RunProgram(std::string("/list /out \"") + file + "\"");
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.out, "");
+    HANDLE h = CreateFileA(file, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    std::string text = Drain(h);
+    CloseHandle(h);
+    DeleteFileA(file);
+    EXPECT_EQ(Lines(text).size(), 148u);
+}
+
+TEST(Headless, BadArgumentsGiveUsageAndExitCode2) {
+    for (const char *args : {"/report 1234", "/report", "/report 2201 /nonsense", "/list /out"}) {
+        ProgramRun run = RunProgram(args);
+        EXPECT_EQ(run.exitCode, 2u) << args;
+        EXPECT_NE(run.err.find("usage:"), std::string::npos) << args;
+        EXPECT_EQ(run.out, "") << args;
+    }
+}
+
+// A GUI start of quorvex.exe, ended at the end of the test.
+class RunningCopy {
+public:
+    explicit RunningCopy(const std::string &args) {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        std::string command = "\"" + ProgramPath() + "\" " + args;
+        std::vector<char> line(command.begin(), command.end());
+        line.push_back(0);
+        started_ =
+            CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
+    }
+    ~RunningCopy() {
+        if (started_) {
+            if (WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(pi_.hProcess, 99);
+            WaitForSingleObject(pi_.hProcess, 5000);
+            CloseHandle(pi_.hProcess);
+            CloseHandle(pi_.hThread);
+        }
+    }
+    bool started() const { return started_; }
+    HANDLE process() const { return pi_.hProcess; }
+
+private:
+    BOOL started_ = FALSE;
+    PROCESS_INFORMATION pi_ = {};
+};
+
+HWND WaitForWindow(const char *cls, const char *title, DWORD ms) {
+    for (DWORD waited = 0; waited < ms; waited += 50) {
+        if (HWND w = FindWindowA(cls, title))
+            return w;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// Waits until the running copy has finished its start-up stages and is idle in its message loop.
+bool WaitUntilStarted(HANDLE process, HWND window) {
+    for (int i = 0; i < 200; ++i) {
+        DWORD_PTR result;
+        if (WaitForInputIdle(process, 100) == 0 &&
+            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &result))
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+TEST(SingleInstance, SecondCopyRaisesTheFirstAndLeaves) {
+    RunningCopy first("");
+    ASSERT_TRUE(first.started());
+    HWND main = WaitForWindow("QUORVEX", nullptr, 15000);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntilStarted(first.process(), main));
+    RECT r;
+    GetWindowRect(main, &r);
+    EXPECT_EQ(r.right - r.left, 640);
+    EXPECT_EQ(r.bottom - r.top, 480);
+    char title[64];
+    GetWindowTextA(main, title, sizeof title);
+    EXPECT_STREQ(title, "Quorvex");
+
+    ShowWindow(main, SW_MINIMIZE);
+    Sleep(200);
+    ASSERT_TRUE(IsIconic(main));
+    ProgramRun second = RunProgram("");
+    EXPECT_EQ(second.exitCode, 0u);
+    Sleep(300);
+    EXPECT_FALSE(IsIconic(main)) << "the running copy is restored";
+    EXPECT_EQ(FindWindowA("QUORVEX", nullptr), main) << "still one main window";
+
+    // Maximising keeps the window at 640 x 480.
+    ShowWindow(main, SW_MAXIMIZE);
+    Sleep(300);
+    GetWindowRect(main, &r);
+    EXPECT_EQ(r.right - r.left, 640);
+    EXPECT_EQ(r.bottom - r.top, 480);
+
+    // File, Exit ends the program with exit code 0.
+    PostMessageA(main, WM_COMMAND, 2, 0);
+    ASSERT_EQ(WaitForSingleObject(first.process(), 10000), WAIT_OBJECT_0);
+    DWORD code = 99;
+    GetExitCodeProcess(first.process(), &code);
+    EXPECT_EQ(code, 0u);
+}
+
+std::string BoxText(HWND box) {
+    std::string found;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[32], text[256];
+        GetClassNameA(child, cls, sizeof cls);
+        GetWindowTextA(child, text, sizeof text);
+        if (lstrcmpiA(cls, "Static") == 0 && text[0])
+            found = text;
+    }
+    return found;
+}
+
+TEST(DebugWord, EachStageShowsOneBoxAndWaitsForOk) {
+    RunningCopy copy("one dEbUg two");
+    ASSERT_TRUE(copy.started());
+    const char *stages[] = {"Initialize", "Read Databases", "Start Performance Data", "Get All Equipment",
+                            "Create Thread"};
+    for (int i = 0; i < 5; ++i) {
+        std::string caption = "Message #" + std::to_string(i + 1);
+        HWND box = WaitForWindow(nullptr, caption.c_str(), 15000);
+        ASSERT_NE(box, nullptr) << caption;
+        EXPECT_EQ(BoxText(box), std::string("Main... = ") + stages[i]);
+        // The next stage waits for this box.
+        Sleep(100);
+        std::string next = "Message #" + std::to_string(i + 2);
+        EXPECT_EQ(FindWindowA(nullptr, next.c_str()), nullptr);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        for (int t = 0; t < 100 && IsWindow(box); ++t)
+            Sleep(50);
+    }
+    HWND main = WaitForWindow("QUORVEX", nullptr, 10000);
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_COMMAND, 2, 0);
+    EXPECT_EQ(WaitForSingleObject(copy.process(), 10000), WAIT_OBJECT_0);
+}
+
+} // namespace
