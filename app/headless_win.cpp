@@ -13,11 +13,14 @@
 #include "inventory/inventory.h"
 #include "monitor/usage.h"
 #include "report/report_lines.h"
+#include "report/screens.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
-bool IsToolId(int id) {
-    return ToolOfCommand(id) != nullptr;
+// /report takes every tool and the About content (3402).
+bool IsReportId(int id) {
+    return id == CMD_ABOUT || ToolOfCommand(id) != nullptr;
 }
 
 void AttachStandardStreams() {
@@ -40,9 +43,12 @@ void PrintList(FILE *out) {
 
 void PrintReport(FILE *out, int id, bool raw) {
     const ToolInfo *tool = ToolOfCommand(id);
-    fprintf(out, "== %d %s ==\n", id, tool ? tool->name : "");
+    fprintf(out, "== %d %s ==\n", id, tool ? tool->name : "About Quorvex");
     g_report->count = 0;
-    RunFamilyTool(g_app.main, id);
+    if (tool)
+        RunFamilyTool(g_app.main, id);
+    else
+        ShowAbout();
     int count = g_report->count < kReportSlots ? g_report->count : kReportSlots;
     char text[kReportSlotSize * 4 + 1];
     for (int i = 0; i < count; ++i) {
@@ -84,7 +90,7 @@ int RunHeadless(int argc, const char *const *argv) {
     int allCount = AllToolIds(allIds);
     static HeadlessRequest request;
     char error[200];
-    if (!ParseHeadlessArgs(argc, argv, IsToolId, allIds, allCount, request, error, sizeof error)) {
+    if (!ParseHeadlessArgs(argc, argv, IsReportId, allIds, allCount, request, error, sizeof error)) {
         fprintf(stderr, "quorvex: %s\n%s", error, kHeadlessUsage);
         return 2;
     }

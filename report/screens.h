@@ -7,8 +7,11 @@
 void ClearScreens();
 // Sets the Main Screen title to two spaces and the name, the Quick Help title to " Quick Help <name>".
 void SetToolTitles(const char *toolName);
-// Appends the Quick Help text with the given RCDATA id to the list, word-wrapped.
+// Appends the Quick Help text with the given RCDATA id to the list, word-wrapped; a missing text
+// gives only the closing single-space line.
 void LoadQuickHelp(HWND list, int resourceId);
+// Appends a text to the list, word-wrapped to the list's width.
+void FillQuickHelp(HWND list, const char *text);
 // Scrolls the Quick Help Screen to the entry of the Main Screen's selected line.
 void ScrollHelpToSelection();
 // Fills both screens with the About content.

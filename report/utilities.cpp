@@ -1,6 +1,8 @@
 #include "report/utilities.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstring>
 
 void FormatTraceV(char *out, size_t outSize, int kind, const char *label, va_list args) {
     if (outSize == 0)
@@ -71,4 +73,77 @@ ScreenPoint CenteredPosition(int width, int height, const ScreenRect *other, con
             p.y = 0;
     }
     return p;
+}
+
+void CopyUpper(const char *source, char *destination, size_t size) {
+    if (!source || !destination || size == 0)
+        return;
+    size_t i = 0;
+    for (; i + 1 < size && source[i]; ++i)
+        destination[i] = static_cast<char>(toupper(static_cast<unsigned char>(source[i])));
+    destination[i] = 0;
+}
+
+void CleanCaptionText(const char *caption, char *destination, size_t size) {
+    if (size == 0)
+        return;
+    destination[0] = 0;
+    if (!caption)
+        return;
+    const char *start = caption;
+    while (*start == '-')
+        ++start;
+    const char *end = start;
+    while (*end && *end != '-')
+        ++end;
+    while (end > start && isspace(static_cast<unsigned char>(end[-1])))
+        --end;
+    size_t n = static_cast<size_t>(end - start);
+    if (n > size - 1)
+        n = size - 1;
+    memcpy(destination, start, n);
+    destination[n] = 0;
+}
+
+unsigned HistogramMean(const uint32_t *counts, size_t sizeInBytes) {
+    size_t n = sizeInBytes / 4;
+    // 64-bit sums: a long history of busy seconds must not wrap.
+    uint64_t weighted = 0, total = 0;
+    for (size_t i = 1; i < n; ++i) {
+        weighted += static_cast<uint64_t>(i) * counts[i];
+        total += counts[i];
+    }
+    return static_cast<unsigned>(weighted / (total ? total : 1));
+}
+
+void QuickSort(int first, int last, bool (*less)(void *context, int i, int j),
+               void (*swap)(void *context, int i, int j), void *context) {
+    // Sorts the smaller side by recursion and loops on the larger, so the depth stays logarithmic.
+    while (first < last) {
+        int middle = first + (last - first) / 2;
+        // Median of three to the end as pivot, so sorted and reversed input stay fast.
+        if (less(context, middle, first))
+            swap(context, middle, first);
+        if (less(context, last, first))
+            swap(context, last, first);
+        if (less(context, middle, last))
+            swap(context, middle, last);
+        int store = first;
+        for (int i = first; i < last; ++i) {
+            if (less(context, i, last)) {
+                if (i != store)
+                    swap(context, i, store);
+                ++store;
+            }
+        }
+        if (store != last)
+            swap(context, store, last);
+        if (store - first < last - store) {
+            QuickSort(first, store - 1, less, swap, context);
+            first = store + 1;
+        } else {
+            QuickSort(store + 1, last, less, swap, context);
+            last = store - 1;
+        }
+    }
 }

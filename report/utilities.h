@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <cstddef>
+#include <cstdint>
 
 // Trace kinds: how the value of a trace is shown.
 enum TraceKind {
@@ -32,3 +33,19 @@ struct ScreenPoint {
 // desktop when other is null: never at a negative coordinate and, over another window, never past the
 // desktop's right or bottom edge.
 ScreenPoint CenteredPosition(int width, int height, const ScreenRect *other, const ScreenRect &desktop);
+
+// Copies at most size - 1 characters of source, upper-cased; the destination is always terminated.
+// With no source the destination is left untouched.
+void CopyUpper(const char *source, char *destination, size_t size);
+
+// A window caption made readable: the part before the first "-" (leading dashes skipped), without
+// trailing white space, cut to size - 1 characters. "Report.txt - Editor" gives "Report.txt".
+void CleanCaptionText(const char *caption, char *destination, size_t size);
+
+// The weighted mean bucket of a histogram of 32-bit counts: sum of i x count[i] over i >= 1, divided by
+// the sum of those counts (or 1 when they are all zero). Entry 0 is ignored.
+unsigned HistogramMean(const uint32_t *counts, size_t sizeInBytes);
+
+// Sorts the index range first..last (inclusive) ascending by less, moving elements only through swap.
+void QuickSort(int first, int last, bool (*less)(void *context, int i, int j),
+               void (*swap)(void *context, int i, int j), void *context);

@@ -3,7 +3,10 @@
 #include <cstdio>
 
 #include "app/globals.h"
+#include "app/toolhelp.h"
 #include "report/utilities.h"
+
+#include <cstring>
 
 namespace {
 int g_traceCounter = 1;
@@ -58,4 +61,147 @@ void CenterWindowOver(HWND window, HWND other) {
     }
     ScreenPoint p = CenteredPosition(own.right - own.left, own.bottom - own.top, target, desk);
     SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL Vwin32Call(DWORD controlCode, Vwin32Registers *registers) {
+    HANDLE device =
+        CreateFileA("\\\\.\\vwin32", 0, 0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (device == INVALID_HANDLE_VALUE)
+        return FALSE;
+    DWORD returned = 0;
+    BOOL ok = DeviceIoControl(device, controlCode, registers, sizeof *registers, registers, sizeof *registers,
+                              &returned, nullptr);
+    CloseHandle(device);
+    return ok && !(registers->flags & 1);
+}
+
+int FileExists(const char *path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path, &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    FindClose(search);
+    return 1;
+}
+
+void ProgramDirectory(HMODULE module, char *destination, size_t size) {
+    if (size == 0)
+        return;
+    char path[MAX_PATH + 1] = "";
+    DWORD n = GetModuleFileNameA(module, path, MAX_PATH);
+    path[n < MAX_PATH ? n : MAX_PATH] = 0;
+    char *slash = strrchr(path, '\\');
+    if (slash)
+        *slash = 0;
+    snprintf(destination, size, "%s", path);
+}
+
+HWND TopLevelWindow(HWND window) {
+    if (!window)
+        return nullptr;
+    while ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) && GetParent(window))
+        window = GetParent(window);
+    while (HWND owner = GetWindow(window, GW_OWNER))
+        window = owner;
+    return window;
+}
+
+void CleanCaption(HWND window, char *destination, size_t size) {
+    if (size == 0)
+        return;
+    destination[0] = 0;
+    char text[256] = "";
+    if (GetWindowTextA(window, text, sizeof text) > 0)
+        CleanCaptionText(text, destination, size);
+}
+
+namespace {
+
+BOOL CALLBACK CaptionOfProcessWindow(HWND window, LPARAM param) {
+    ProcessCaption *result = reinterpret_cast<ProcessCaption *>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != result->processId)
+        return TRUE;
+    // The highest window up the parent chain that has a text, or the window itself.
+    HWND best = window;
+    for (HWND w = window; w; w = GetParent(w))
+        if (GetWindowTextLengthA(w) > 0)
+            best = w;
+    char caption[256];
+    CleanCaption(best, caption, sizeof caption);
+    if (!caption[0])
+        return TRUE;
+    snprintf(result->caption, sizeof result->caption, "%s", caption);
+    result->window = best;
+    return FALSE;
+}
+
+BOOL CALLBACK FirstThreadWindowText(HWND window, LPARAM param) {
+    char *destination = reinterpret_cast<char *>(param);
+    return GetWindowTextA(window, destination, 256) > 0 ? FALSE : TRUE;
+}
+
+} // namespace
+
+void FindProcessCaption(DWORD processId, ProcessCaption *result) {
+    *result = ProcessCaption{};
+    result->processId = processId;
+    EnumWindows(CaptionOfProcessWindow, reinterpret_cast<LPARAM>(result));
+}
+
+int FindMainModule(DWORD processId, MODULEENTRY32 *entry) {
+    if (!ToolHelpAvailable(kNeedProcesses | kNeedModules))
+        return 0;
+    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32 process = {};
+    process.dwSize = sizeof process;
+    bool found = false;
+    DWORD moduleId = 0;
+    for (BOOL more = g_toolhelp.Process32First(snapshot, &process); more;
+         more = g_toolhelp.Process32Next(snapshot, &process)) {
+        if (process.th32ProcessID == processId) {
+            found = true;
+            moduleId = process.th32ModuleID;
+            break;
+        }
+    }
+    CloseHandle(snapshot);
+    if (!found)
+        return 0;
+    // The process may end between the two snapshots: then its module list is empty or cannot be
+    // taken, and nothing is reported.
+    snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    MODULEENTRY32 module = {};
+    module.dwSize = 548;
+    MODULEENTRY32 first = {};
+    int result = 0;
+    for (BOOL more = g_toolhelp.Module32First(snapshot, &module); more;
+         more = g_toolhelp.Module32Next(snapshot, &module)) {
+        if (!first.dwSize)
+            first = module;
+        if (module.th32ModuleID == moduleId) {
+            *entry = module;
+            result = 1;
+            break;
+        }
+    }
+    // Windows NT and later keep no module id in the process entry; there the first module of the
+    // list is the program's own file.
+    if (!result && first.dwSize) {
+        *entry = first;
+        result = 1;
+    }
+    CloseHandle(snapshot);
+    return result;
+}
+
+void ThreadWindowCaption(DWORD threadId, char *destination) {
+    destination[0] = 0;
+    EnumThreadWindows(threadId, FirstThreadWindowText, reinterpret_cast<LPARAM>(destination));
+    destination[255] = 0;
 }

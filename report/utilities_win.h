@@ -2,6 +2,9 @@
 #pragma once
 
 #include <windows.h>
+#include <tlhelp32.h>
+
+#include <cstddef>
 
 // Shows "label = value" in a box captioned "Message #n" when the debug flag is set; otherwise nothing.
 void DebugTrace(int kind, const char *label, ...);
@@ -12,3 +15,33 @@ void *AllocZeroed(UINT flags, SIZE_T size);
 int ShowMessage(HWND owner, const char *text, const char *caption, UINT type);
 // Centres the window over another window (or the desktop when other is null), inside the desktop.
 void CenterWindowOver(HWND window, HWND other);
+
+// The 28-byte register block of a call into the system's VWIN32 device.
+struct Vwin32Registers {
+    DWORD ebx, edx, ecx, eax, edi, esi, flags;
+};
+static_assert(sizeof(Vwin32Registers) == 28);
+// Issues the control code with the registers as input and output; non-zero when the device call
+// worked and the returned carry flag is clear. Zero where there is no VWIN32 device.
+BOOL Vwin32Call(DWORD controlCode, Vwin32Registers *registers);
+
+// 1 when at least one file matches the path (wildcards allowed), else 0.
+int FileExists(const char *path);
+// The folder of the module's file, without a trailing backslash.
+void ProgramDirectory(HMODULE module, char *destination, size_t size);
+// Up the parent chain, then up the owner chain.
+HWND TopLevelWindow(HWND window);
+// The window's caption, cleaned (see CleanCaptionText).
+void CleanCaption(HWND window, char *destination, size_t size);
+
+struct ProcessCaption {
+    DWORD processId;
+    HWND window;
+    char caption[256];
+};
+// The first readable caption among the process's top-level windows.
+void FindProcessCaption(DWORD processId, ProcessCaption *result);
+// The main module of a process; 1 and the entry when found, 0 (entry untouched) otherwise.
+int FindMainModule(DWORD processId, MODULEENTRY32 *entry);
+// The first non-empty window text among the thread's windows (destination of at least 256 bytes).
+void ThreadWindowCaption(DWORD threadId, char *destination);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -66,6 +68,106 @@ TEST(CenteredPosition, OverTheDesktop) {
     p = CenteredPosition(2000, 1000, nullptr, desktop);
     EXPECT_EQ(p.x, 0);
     EXPECT_EQ(p.y, 0);
+}
+
+} // namespace
+
+namespace {
+
+std::string Clean(const char *caption, size_t size = 256) {
+    char out[256];
+    CleanCaptionText(caption, out, size);
+    return out;
+}
+
+TEST(CleanCaption, DocumentNameBeforeTheDash) {
+    EXPECT_EQ(Clean("Report.txt - Notepad"), "Report.txt");
+    EXPECT_EQ(Clean("-"), "");
+    EXPECT_EQ(Clean("---Inbox-Mail"), "Inbox");
+    EXPECT_EQ(Clean("Calculator"), "Calculator");
+    EXPECT_EQ(Clean("Spaces \t - x"), "Spaces");
+    EXPECT_EQ(Clean(" - Program"), "");
+    EXPECT_EQ(Clean(""), "");
+    EXPECT_EQ(Clean(nullptr), "");
+    EXPECT_EQ(Clean("Long caption - x", 5), "Long");
+    std::string longest(255, 'c');
+    EXPECT_EQ(Clean(longest.c_str()), longest);
+}
+
+TEST(CopyUpper, CopiesCutAndUpperCases) {
+    char out[8] = "keep";
+    CopyUpper(nullptr, out, sizeof out);
+    EXPECT_STREQ(out, "keep");
+    CopyUpper("Hello, World", out, sizeof out);
+    EXPECT_STREQ(out, "HELLO, ");
+    CopyUpper("ab", out, sizeof out);
+    EXPECT_STREQ(out, "AB");
+}
+
+TEST(HistogramMean, WeightedMeanOfBucketsAfterTheFirst) {
+    uint32_t counts[] = {5, 0, 2, 2};
+    EXPECT_EQ(HistogramMean(counts, sizeof counts), 2u);
+    uint32_t zeros[101] = {};
+    EXPECT_EQ(HistogramMean(zeros, sizeof zeros), 0u);
+    uint32_t onlyFirst[4] = {1000, 0, 0, 0};
+    EXPECT_EQ(HistogramMean(onlyFirst, sizeof onlyFirst), 0u);
+    // Large counts must not wrap: 100 x 4e9 overflows 32 bits.
+    uint32_t busy[101] = {};
+    busy[100] = 4000000000u;
+    busy[50] = 4000000000u;
+    EXPECT_EQ(HistogramMean(busy, sizeof busy), 75u);
+}
+
+struct SortState {
+    std::vector<int> values;
+    int swaps = 0;
+};
+
+bool LessAt(void *context, int i, int j) {
+    auto *s = static_cast<SortState *>(context);
+    return s->values.at(i) < s->values.at(j);
+}
+
+void SwapAt(void *context, int i, int j) {
+    auto *s = static_cast<SortState *>(context);
+    std::swap(s->values.at(i), s->values.at(j));
+    ++s->swaps;
+}
+
+TEST(QuickSort, SortsRandomInputsIntoAPermutation) {
+    unsigned seed = 12345;
+    for (int round = 0; round < 200; ++round) {
+        SortState s;
+        int n = round % 37;
+        for (int i = 0; i < n; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            s.values.push_back(static_cast<int>((seed >> 16) % (round % 5 == 0 ? 3 : 1000)));
+        }
+        std::vector<int> expected = s.values;
+        std::sort(expected.begin(), expected.end());
+        if (n > 0)
+            QuickSort(0, n - 1, LessAt, SwapAt, &s);
+        EXPECT_EQ(s.values, expected) << "round " << round;
+    }
+}
+
+TEST(QuickSort, SubrangesAndTinyRanges) {
+    SortState s{{9, 5, 4, 3, 2, 1, 0}};
+    QuickSort(1, 4, LessAt, SwapAt, &s);
+    EXPECT_EQ(s.values, (std::vector<int>{9, 2, 3, 4, 5, 1, 0}));
+    s.swaps = 0;
+    QuickSort(3, 3, LessAt, SwapAt, &s);
+    QuickSort(4, 2, LessAt, SwapAt, &s);
+    EXPECT_EQ(s.swaps, 0);
+}
+
+TEST(QuickSort, SortedAndReversedInputStayCheap) {
+    SortState s;
+    for (int i = 0; i < 2000; ++i)
+        s.values.push_back(2000 - i);
+    QuickSort(0, 1999, LessAt, SwapAt, &s);
+    EXPECT_TRUE(std::is_sorted(s.values.begin(), s.values.end()));
+    EXPECT_LT(s.swaps, 40000);
 }
 
 } // namespace

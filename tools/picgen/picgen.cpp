@@ -11,13 +11,15 @@
 //     1500 BITMAP "tb1500.bmp"
 //     1000 ICON "app1000.ico"
 //
-// Source format (line based; '#' starts a comment anywhere, blank lines and
-// leading/trailing blanks are ignored):
+// Source format (line based; '#' starts a comment anywhere except inside a
+// quoted string of a draw command, blank lines and leading/trailing blanks are
+// ignored):
 //
 //     bitmap ID frame WxH count N      a strip of N frames of W x H pixels,
 //                                      laid left to right (24-bit BMP)
 //     icon ID sizes S1,S2,...          an icon with one square image per size
 //                                      (32-bit images with an AND mask)
+//     picture ID size WxH              a single drawn picture (24-bit BMP)
 //     palette                          starts the colour table
 //       C = R G B                      pixel character C has that colour
 //       C = transparent                transparent pixel (icons only)
@@ -27,13 +29,57 @@
 //     frame NAME                       starts the next frame; NAME is free text
 //       <rows>                         exactly H rows of exactly W characters
 //     frame NAME
-//       ...
+//       draw                           ... or a draw block instead of rows
+//         <draw commands>
 //
 // The header comes first and "palette" right after it; the frames follow the
 // palette in the order they are laid out.  A bitmap has exactly N frames; an
 // icon has one frame per listed size, in the same order.  A colour character
 // is any printable ASCII character other than '#'.  Resource IDs must be
-// unique over all pictures.
+// unique over all pictures.  A "picture" has no frames: its palette is
+// followed by one "draw" line, and every line after that is a draw command.
+//
+// Draw commands paint, in order, on a canvas the size of the picture or frame.
+// C is a palette character, a point X,Y is written without blanks, counts from
+// 0,0 at the top left and must lie on the canvas; rectangles are given by two
+// opposite corners and include both.  Every pixel must have been painted by
+// the end of the block, so a block normally starts with "fill".
+//
+//     fill C                           paints the whole canvas
+//     rect C X1,Y1 X2,Y2               filled rectangle
+//     box C X1,Y1 X2,Y2 [width N]      rectangle outline, N pixels thick
+//                                      (inwards; default 1)
+//     line C X1,Y1 X2,Y2 [X3,Y3 ...]   1-pixel Bresenham line through the
+//                                      points, every point included
+//     polygon C X1,Y1 X2,Y2 X3,Y3 ...  filled polygon: the pixels whose centres
+//                                      are inside by the even-odd rule, plus
+//                                      the outline drawn as by "line"
+//     ellipse C X1,Y1 X2,Y2            filled ellipse inscribed in the
+//                                      rectangle: the pixels whose centres lie
+//                                      in it
+//     ring C X1,Y1 X2,Y2               outline of that ellipse: its pixels
+//                                      that touch (4-way) a pixel outside it
+//     pie C X1,Y1 X2,Y2 FROM TO        the pixels of that filled ellipse whose
+//                                      centres lie at an angle from FROM to TO
+//                                      (whole degrees 0-360, both included,
+//                                      counter-clockwise, 0 = right, 90 = up)
+//                                      as seen from its centre
+//     flood C X,Y                      repaints the 4-connected area of the
+//                                      colour found at X,Y
+//     text C X,Y [left|center|right] [scale N] "TEXT"
+//                                      TEXT in the built-in font; Y is the top
+//                                      of the text, X its left edge (left, the
+//                                      default), its middle (center) or its
+//                                      right edge (right).  Each character
+//                                      takes a 6 x 9 cell times N (default 1),
+//                                      without the gap after the last one, and
+//                                      all of that must fit on the canvas.
+//                                      Inside the quotes, write \" for a quote
+//                                      and \\ for a backslash.
+//     include FILE                     runs the draw commands in FILE (relative
+//                                      to the including file; it cannot include
+//                                      another).  Give it an extension other
+//                                      than .pic, e.g. ".draw".
 //
 // Anything doubtful is an error reported as "file:line: message", and the
 // program then exits with status 1 without writing pictures.rc (an old one
@@ -41,10 +87,14 @@
 // picture.  Besides syntax, these are errors: a row of the wrong width, a
 // frame with too few or too many rows, a wrong number of frames, a colour
 // character not in the palette, a character defined twice, two pictures
-// with the same ID, and two frames of one bitmap strip with identical pixels.
+// with the same ID, two frames of one bitmap strip with identical pixels, a
+// point off the canvas, text that does not fit, a character the font lacks,
+// an unterminated string, and a pixel that no draw command paints.
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -100,6 +150,7 @@ struct Picture {
     Kind kind = Kind::Bitmap;
     int id = 0;
     std::string headerAt;
+    bool drawn = false;     // a "picture": a one-frame bitmap given by a draw block
     int frameWidth = 0;     // bitmaps
     int frameHeight = 0;    // bitmaps
     int frameCount = 0;     // bitmaps
@@ -114,6 +165,7 @@ struct Picture {
 struct Line {
     int number = 0;
     std::string text;
+    std::string raw; // as written: draw commands find their own comments, since strings may hold '#'
 };
 
 std::string trim(const std::string &s) {
@@ -156,12 +208,13 @@ SourceText readLines(const fs::path &file, const std::string &includedFrom) {
     std::string raw;
     while (std::getline(in, raw)) {
         ++src.lastLine;
-        const auto hash = raw.find('#');
+        std::string text = raw;
+        const auto hash = text.find('#');
         if (hash != std::string::npos)
-            raw.erase(hash);
-        std::string text = trim(raw);
+            text.erase(hash);
+        text = trim(text);
         if (!text.empty())
-            src.lines.push_back({src.lastLine, std::move(text)});
+            src.lines.push_back({src.lastLine, std::move(text), raw});
     }
     src.lastLine = std::max(src.lastLine, 1);
     return src;
@@ -203,12 +256,23 @@ std::string describeChar(char c) {
     return buf;
 }
 
+void parseSize(const std::string &token, int limit, const std::string &what, const std::string &where,
+               int &width, int &height) {
+    const auto x = token.find('x');
+    if (x == std::string::npos)
+        fail(where, what + " size must be written WxH, not '" + token + "'");
+    width = needNumber(token.substr(0, x), 1, limit, what + " width", where);
+    height = needNumber(token.substr(x + 1), 1, limit, what + " height", where);
+}
+
 void parseHeader(Picture &pic, const Line &line) {
     const std::string where = locate(pic.source, line.number);
     pic.headerAt = where;
     const auto tokens = split(line.text);
-    if (tokens.empty() || (tokens[0] != "bitmap" && tokens[0] != "icon"))
-        fail(where, "expected 'bitmap ID frame WxH count N' or 'icon ID sizes S1,S2,...' header");
+    if (tokens.empty() || (tokens[0] != "bitmap" && tokens[0] != "icon" && tokens[0] != "picture"))
+        fail(where,
+             "expected 'bitmap ID frame WxH count N', 'icon ID sizes S1,S2,...' or 'picture ID size WxH' "
+             "header");
     if (tokens.size() < 2)
         fail(where, "missing resource ID");
     pic.id = needNumber(tokens[1], 1, 65535, "resource ID", where);
@@ -217,12 +281,18 @@ void parseHeader(Picture &pic, const Line &line) {
         pic.kind = Kind::Bitmap;
         if (tokens.size() != 6 || tokens[2] != "frame" || tokens[4] != "count")
             fail(where, "bitmap header must read 'bitmap ID frame WxH count N'");
-        const auto x = tokens[3].find('x');
-        if (x == std::string::npos)
-            fail(where, "frame size must be written WxH, not '" + tokens[3] + "'");
-        pic.frameWidth = needNumber(tokens[3].substr(0, x), 1, 256, "frame width", where);
-        pic.frameHeight = needNumber(tokens[3].substr(x + 1), 1, 256, "frame height", where);
+        parseSize(tokens[3], 256, "frame", where, pic.frameWidth, pic.frameHeight);
         pic.frameCount = needNumber(tokens[5], 1, 1000, "frame count", where);
+        return;
+    }
+
+    if (tokens[0] == "picture") {
+        pic.kind = Kind::Bitmap;
+        pic.drawn = true;
+        if (tokens.size() != 4 || tokens[2] != "size")
+            fail(where, "picture header must read 'picture ID size WxH'");
+        parseSize(tokens[3], 2048, "picture", where, pic.frameWidth, pic.frameHeight);
+        pic.frameCount = 1;
         return;
     }
 
@@ -294,6 +364,582 @@ void parsePaletteLine(Picture &pic, const fs::path &file, const Line &line, bool
     pic.palette.emplace(c, entry);
 }
 
+// ---- built-in font ----------------------------------------------------------
+
+// Glyphs are 5 pixels wide and 9 high and sit in a 6 x 9 cell (one blank column
+// to the right).  Capitals and digits fill rows 0-6, lower case has its
+// x-height in rows 2-6, and descenders use rows 7-8.  Each band below shows the
+// glyphs of its characters side by side, separated by one blank column.
+constexpr int kGlyphWidth = 5;
+constexpr int kGlyphHeight = 9;
+constexpr int kCellWidth = kGlyphWidth + 1;
+
+struct FontBand {
+    const char *chars;
+    const char *rows[kGlyphHeight];
+};
+
+// clang-format off
+const FontBand kFont[] = {
+    {" !\"#$%&'()",
+     {"..... ..#.. .#.#. .#.#. ..#.. ##... .##.. ..#.. ...#. .#...",
+      "..... ..#.. .#.#. .#.#. .#### ##..# #..#. ..#.. ..#.. ..#..",
+      "..... ..#.. .#.#. ##### #.#.. ...#. #.#.. .#... .#... ...#.",
+      "..... ..#.. ..... .#.#. .###. ..#.. .#... ..... .#... ...#.",
+      "..... ..#.. ..... ##### ..#.# .#... #.#.# ..... .#... ...#.",
+      "..... ..... ..... .#.#. ####. #..## #..#. ..... ..#.. ..#..",
+      "..... ..#.. ..... .#.#. ..#.. ...## .##.# ..... ...#. .#...",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... .....",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... ....."}},
+    {"*+,-./0123",
+     {"..... ..... ..... ..... ..... ..... .###. ..#.. .###. #####",
+      "..#.. ..#.. ..... ..... ..... ....# #...# .##.. #...# ...#.",
+      "#.#.# ..#.. ..... ..... ..... ...#. #..## ..#.. ....# ..#..",
+      ".###. ##### ..... ##### ..... ..#.. #.#.# ..#.. ...#. ...#.",
+      "#.#.# ..#.. ..... ..... ..... .#... ##..# ..#.. ..#.. ....#",
+      "..#.. ..#.. .##.. ..... .##.. #.... #...# ..#.. .#... #...#",
+      "..... ..... .##.. ..... .##.. ..... .###. .###. ##### .###.",
+      "..... ..... .#... ..... ..... ..... ..... ..... ..... .....",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... ....."}},
+    {"456789:;<=",
+     {"...#. ##### ..##. ##### .###. .###. ..... ..... ...#. .....",
+      "..##. #.... .#... ....# #...# #...# ..... ..... ..#.. .....",
+      ".#.#. ####. #.... ...#. #...# #...# .##.. .##.. .#... #####",
+      "#..#. ....# ####. ..#.. .###. .#### .##.. .##.. #.... .....",
+      "##### ....# #...# .#... #...# ....# ..... ..... .#... #####",
+      "...#. #...# #...# .#... #...# ...#. .##.. .##.. ..#.. .....",
+      "...#. .###. .###. .#... .###. .##.. .##.. .##.. ...#. .....",
+      "..... ..... ..... ..... ..... ..... ..... .#... ..... .....",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... ....."}},
+    {">?@ABCDEFG",
+     {".#... .###. .###. .###. ####. .###. ###.. ##### ##### .###.",
+      "..#.. #...# #...# #...# #...# #...# #..#. #.... #.... #...#",
+      "...#. ....# ....# #...# #...# #.... #...# #.... #.... #....",
+      "....# ...#. .##.# #...# ####. #.... #...# ####. ####. #.###",
+      "...#. ..#.. #.#.# ##### #...# #.... #...# #.... #.... #...#",
+      "..#.. ..... #.#.# #...# #...# #...# #..#. #.... #.... #...#",
+      ".#... ..#.. .###. #...# ####. .###. ###.. ##### #.... .####",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... .....",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... ....."}},
+    {"HIJKLMNOPQ",
+     {"#...# .###. ..### #...# #.... #...# #...# .###. ####. .###.",
+      "#...# ..#.. ...#. #..#. #.... ##.## #...# #...# #...# #...#",
+      "#...# ..#.. ...#. #.#.. #.... #.#.# ##..# #...# #...# #...#",
+      "##### ..#.. ...#. ##... #.... #.#.# #.#.# #...# ####. #...#",
+      "#...# ..#.. ...#. #.#.. #.... #...# #..## #...# #.... #.#.#",
+      "#...# ..#.. #..#. #..#. #.... #...# #...# #...# #.... #..#.",
+      "#...# .###. .##.. #...# ##### #...# #...# .###. #.... .##.#",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... .....",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... ....."}},
+    {"RSTUVWXYZ[",
+     {"####. .#### ##### #...# #...# #...# #...# #...# ##### .###.",
+      "#...# #.... ..#.. #...# #...# #...# #...# #...# ....# .#...",
+      "#...# #.... ..#.. #...# #...# #...# .#.#. .#.#. ...#. .#...",
+      "####. .###. ..#.. #...# #...# #.#.# ..#.. ..#.. ..#.. .#...",
+      "#.#.. ....# ..#.. #...# #...# #.#.# .#.#. ..#.. .#... .#...",
+      "#..#. ....# ..#.. #...# .#.#. #.#.# #...# ..#.. #.... .#...",
+      "#...# ####. ..#.. .###. ..#.. .#.#. #...# ..#.. ##### .###.",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... .....",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... ....."}},
+    {"\\]^_`abcde",
+     {"..... .###. ..#.. ..... .#... ..... #.... ..... ....# .....",
+      "#.... ...#. .#.#. ..... ..#.. ..... #.... ..... ....# .....",
+      ".#... ...#. #...# ..... ..... .###. #.##. .###. .##.# .###.",
+      "..#.. ...#. ..... ..... ..... ....# ##..# #.... #..## #...#",
+      "...#. ...#. ..... ..... ..... .#### #...# #.... #...# #####",
+      "....# ...#. ..... ..... ..... #...# #...# #...# #...# #....",
+      "..... .###. ..... ..... ..... .#### ####. .###. .#### .###.",
+      "..... ..... ..... ##### ..... ..... ..... ..... ..... .....",
+      "..... ..... ..... ..... ..... ..... ..... ..... ..... ....."}},
+    {"fghijklmno",
+     {"..##. ..... #.... ..#.. ...#. #.... .##.. ..... ..... .....",
+      ".#..# ..... #.... ..... ..... #.... ..#.. ..... ..... .....",
+      ".#... .#### #.##. .##.. ..##. #..#. ..#.. ##.#. #.##. .###.",
+      "###.. #...# ##..# ..#.. ...#. #.#.. ..#.. #.#.# ##..# #...#",
+      ".#... #...# #...# ..#.. ...#. ##... ..#.. #.#.# #...# #...#",
+      ".#... #...# #...# ..#.. ...#. #.#.. ..#.. #.#.# #...# #...#",
+      ".#... .#### #...# .###. ...#. #..#. .###. #.#.# #...# .###.",
+      "..... ....# ..... ..... #..#. ..... ..... ..... ..... .....",
+      "..... .###. ..... ..... .##.. ..... ..... ..... ..... ....."}},
+    {"pqrstuvwxy",
+     {"..... ..... ..... ..... .#... ..... ..... ..... ..... .....",
+      "..... ..... ..... ..... .#... ..... ..... ..... ..... .....",
+      "####. .#### #.##. .#### ###.. #...# #...# #...# #...# #...#",
+      "#...# #...# ##..# #.... .#... #...# #...# #...# .#.#. #...#",
+      "#...# #...# #.... .###. .#... #...# #...# #.#.# ..#.. #...#",
+      "#...# #...# #.... ....# .#..# #..## .#.#. #.#.# .#.#. #...#",
+      "####. .#### #.... ####. ..##. .##.# ..#.. .#.#. #...# .####",
+      "#.... ....# ..... ..... ..... ..... ..... ..... ..... ....#",
+      "#.... ....# ..... ..... ..... ..... ..... ..... ..... .###."}},
+    {"z{|}~",
+     {"..... ...#. ..#.. .#... .....",
+      "..... ..#.. ..#.. ..#.. .....",
+      "##### ..#.. ..#.. ..#.. .#...",
+      "...#. .#... ..#.. ...#. #.#.#",
+      "..#.. ..#.. ..#.. ..#.. ...#.",
+      ".#... ..#.. ..#.. ..#.. .....",
+      "##### ...#. ..#.. .#... .....",
+      "..... ..... ..... ..... .....",
+      "..... ..... ..... ..... ....."}},
+};
+// clang-format on
+
+using Glyph = std::array<std::string, kGlyphHeight>;
+
+// Checks the font table itself: every printable ASCII character exactly once,
+// and bands of the right shape.  Returns an empty string when all is well.
+std::string fontProblem() {
+    std::string seen;
+    for (const FontBand &band : kFont) {
+        const std::string chars = band.chars;
+        for (char c : chars) {
+            if (c < ' ' || c > '~' || seen.find(c) != std::string::npos)
+                return "character " + describeChar(c) + " is duplicated or not printable ASCII";
+            seen += c;
+        }
+        const std::size_t width = chars.size() * kCellWidth - 1;
+        for (const char *row : band.rows) {
+            const std::string r = row;
+            if (r.size() != width)
+                return "a row of band \"" + chars + "\" is " + std::to_string(r.size()) + " wide, expected " +
+                       std::to_string(width);
+            for (std::size_t x = 0; x < r.size(); ++x) {
+                const bool gap = x % kCellWidth == kGlyphWidth;
+                if (gap ? r[x] != ' ' : r[x] != '.' && r[x] != '#')
+                    return "band \"" + chars + "\" has a stray " + describeChar(r[x]) + " in column " +
+                           std::to_string(x + 1);
+            }
+        }
+    }
+    if (seen.size() != '~' - ' ' + 1)
+        return "only " + std::to_string(seen.size()) + " of the printable ASCII characters are defined";
+    return {};
+}
+
+const std::map<char, Glyph> &font() {
+    static const std::map<char, Glyph> glyphs = [] {
+        std::map<char, Glyph> table;
+        for (const FontBand &band : kFont) {
+            const std::string chars = band.chars;
+            for (std::size_t i = 0; i < chars.size(); ++i) {
+                Glyph &glyph = table[chars[i]];
+                for (int y = 0; y < kGlyphHeight; ++y)
+                    glyph[static_cast<std::size_t>(y)] =
+                        std::string(band.rows[y]).substr(i * kCellWidth, kGlyphWidth);
+            }
+        }
+        return table;
+    }();
+    return glyphs;
+}
+
+// ---- drawing ----------------------------------------------------------------
+
+struct Point {
+    int x = 0, y = 0;
+};
+
+class Canvas {
+public:
+    Canvas(int width, int height)
+        : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, '\0') {}
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    // '\0' for a pixel nothing has painted yet.
+    char at(int x, int y) const { return pixels_[index(x, y)]; }
+    void set(int x, int y, char c) {
+        if (contains(x, y))
+            pixels_[index(x, y)] = c;
+    }
+
+private:
+    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
+
+    int width_, height_;
+    std::vector<char> pixels_;
+};
+
+void drawLine(Canvas &canvas, Point a, Point b, char c) {
+    const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
+    const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
+    int err = dx + dy;
+    while (true) {
+        canvas.set(a.x, a.y, c);
+        if (a.x == b.x && a.y == b.y)
+            return;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            a.x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            a.y += sy;
+        }
+    }
+}
+
+void fillRect(Canvas &canvas, Point a, Point b, char c) {
+    for (int y = std::min(a.y, b.y); y <= std::max(a.y, b.y); ++y)
+        for (int x = std::min(a.x, b.x); x <= std::max(a.x, b.x); ++x)
+            canvas.set(x, y, c);
+}
+
+void drawBox(Canvas &canvas, Point a, Point b, char c, int thickness) {
+    int left = std::min(a.x, b.x), right = std::max(a.x, b.x);
+    int top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
+    for (int i = 0; i < thickness && left <= right && top <= bottom; ++i, ++left, --right, ++top, --bottom) {
+        drawLine(canvas, {left, top}, {right, top}, c);
+        drawLine(canvas, {left, bottom}, {right, bottom}, c);
+        drawLine(canvas, {left, top}, {left, bottom}, c);
+        drawLine(canvas, {right, top}, {right, bottom}, c);
+    }
+}
+
+// Even-odd test of a pixel centre against a polygon whose vertices are pixel
+// centres, in exact integer arithmetic.
+bool insidePolygon(const std::vector<Point> &points, int x, int y) {
+    bool inside = false;
+    for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+        const Point &p = points[i], &q = points[j];
+        if ((p.y > y) == (q.y > y))
+            continue;
+        // The edge crosses this row; is the crossing to the right of x?
+        const long long lhs = static_cast<long long>(x - p.x) * (q.y - p.y);
+        const long long rhs = static_cast<long long>(y - p.y) * (q.x - p.x);
+        if (q.y > p.y ? lhs < rhs : lhs > rhs)
+            inside = !inside;
+    }
+    return inside;
+}
+
+void fillPolygon(Canvas &canvas, const std::vector<Point> &points, char c) {
+    int left = canvas.width(), right = 0, top = canvas.height(), bottom = 0;
+    for (const Point &p : points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            if (insidePolygon(points, x, y))
+                canvas.set(x, y, c);
+    for (std::size_t i = 0; i < points.size(); ++i)
+        drawLine(canvas, points[i], points[(i + 1) % points.size()], c);
+}
+
+// Whether the pixel's centre lies in the ellipse inscribed in the rectangle
+// [left, right] x [top, bottom] (all doubled to stay in integers).
+bool insideEllipse(int left, int top, int right, int bottom, int x, int y) {
+    const long long rx = right - left + 1, ry = bottom - top + 1;
+    const long long dx = 2LL * x - left - right, dy = 2LL * y - top - bottom;
+    return dx * dx * ry * ry + dy * dy * rx * rx <= rx * rx * ry * ry;
+}
+
+void drawEllipse(Canvas &canvas, Point a, Point b, char c, bool outlineOnly) {
+    const int left = std::min(a.x, b.x), right = std::max(a.x, b.x);
+    const int top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
+    const auto in = [&](int x, int y) { return insideEllipse(left, top, right, bottom, x, y); };
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            if (in(x, y) &&
+                (!outlineOnly || !in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1)))
+                canvas.set(x, y, c);
+}
+
+// Whether the angle of (dx, dy) (y up) lies on the counter-clockwise sweep from `from` to `to` degrees.
+bool withinSweep(long long dx, long long dy, int from, int to) {
+    if (dx == 0 && dy == 0)
+        return true;
+    constexpr double kPi = 3.14159265358979323846;
+    const double angle = std::atan2(static_cast<double>(dy), static_cast<double>(dx)) * 180.0 / kPi;
+    const double sweep = std::fmod(to - from + 720.0, 360.0);
+    const double offset = std::fmod(angle - from + 720.0, 360.0);
+    // Rays along the sweep's edges count as inside, whichever way rounding goes.
+    return offset <= sweep + 1e-9 || offset >= 360.0 - 1e-9 || (sweep == 0.0 && to != from);
+}
+
+void drawPie(Canvas &canvas, Point a, Point b, int from, int to, char c) {
+    const int left = std::min(a.x, b.x), right = std::max(a.x, b.x);
+    const int top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            if (insideEllipse(left, top, right, bottom, x, y) &&
+                withinSweep(2LL * x - left - right, static_cast<long long>(top) + bottom - 2LL * y, from, to))
+                canvas.set(x, y, c);
+}
+
+void floodFill(Canvas &canvas, Point start, char c) {
+    const char target = canvas.at(start.x, start.y);
+    if (target == c)
+        return;
+    std::vector<Point> pending{start};
+    canvas.set(start.x, start.y, c);
+    while (!pending.empty()) {
+        const Point p = pending.back();
+        pending.pop_back();
+        const Point next[] = {{p.x - 1, p.y}, {p.x + 1, p.y}, {p.x, p.y - 1}, {p.x, p.y + 1}};
+        for (const Point &n : next)
+            if (canvas.contains(n.x, n.y) && canvas.at(n.x, n.y) == target) {
+                canvas.set(n.x, n.y, c);
+                pending.push_back(n);
+            }
+    }
+}
+
+int textWidth(const std::string &text, int scale) {
+    return static_cast<int>(text.size()) * kCellWidth * scale - scale;
+}
+
+void drawText(Canvas &canvas, Point topLeft, const std::string &text, int scale, char c) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const Glyph &glyph = font().at(text[i]);
+        const int left = topLeft.x + static_cast<int>(i) * kCellWidth * scale;
+        for (int gy = 0; gy < kGlyphHeight; ++gy)
+            for (int gx = 0; gx < kGlyphWidth; ++gx)
+                if (glyph[static_cast<std::size_t>(gy)][static_cast<std::size_t>(gx)] == '#')
+                    fillRect(canvas, {left + gx * scale, topLeft.y + gy * scale},
+                             {left + gx * scale + scale - 1, topLeft.y + gy * scale + scale - 1}, c);
+    }
+}
+
+struct Token {
+    std::string text;
+    bool quoted = false;
+};
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+
+// Splits a draw command into words and "quoted strings", stopping at a '#'
+// outside a string.
+std::vector<Token> tokenizeDraw(const std::string &raw, const std::string &where) {
+    std::vector<Token> tokens;
+    std::size_t i = 0;
+    while (true) {
+        while (i < raw.size() && isBlank(raw[i]))
+            ++i;
+        if (i >= raw.size() || raw[i] == '#')
+            return tokens;
+        Token token;
+        if (raw[i] == '"') {
+            token.quoted = true;
+            ++i;
+            while (true) {
+                if (i >= raw.size())
+                    fail(where, "unterminated string: no closing '\"'");
+                char c = raw[i++];
+                if (c == '"')
+                    break;
+                if (c == '\\') {
+                    if (i >= raw.size())
+                        fail(where, "unterminated string: no closing '\"'");
+                    c = raw[i++];
+                    if (c != '"' && c != '\\')
+                        fail(where, "unknown escape '\\" + std::string(1, c) +
+                                        "' in a string (only \\\" and \\\\ are allowed)");
+                }
+                token.text += c;
+            }
+            if (i < raw.size() && !isBlank(raw[i]) && raw[i] != '#')
+                fail(where, "a blank must follow the closing '\"' of a string");
+        } else {
+            while (i < raw.size() && !isBlank(raw[i]) && raw[i] != '#') {
+                if (raw[i] == '"')
+                    fail(where, "a string must start a new word: '" + token.text + "\"'");
+                token.text += raw[i++];
+            }
+        }
+        tokens.push_back(std::move(token));
+    }
+}
+
+// Runs the draw commands of one picture or frame.
+class Drawing {
+public:
+    Drawing(const Picture &pic, int width, int height) : pic_(pic), canvas_(width, height) {}
+
+    void command(const fs::path &file, const Line &line, bool allowInclude);
+
+    // The finished pixel rows; every pixel must have been painted.
+    std::vector<std::string> rows(const std::string &where) const {
+        std::vector<std::string> result;
+        for (int y = 0; y < canvas_.height(); ++y) {
+            std::string row;
+            for (int x = 0; x < canvas_.width(); ++x) {
+                if (canvas_.at(x, y) == '\0')
+                    fail(where, "pixel " + std::to_string(x) + "," + std::to_string(y) +
+                                    " is never painted (start the block with 'fill C')");
+                row += canvas_.at(x, y);
+            }
+            result.push_back(std::move(row));
+        }
+        return result;
+    }
+
+private:
+    char colour(const Token &token, const std::string &where) const {
+        if (token.text.size() != 1)
+            fail(where, "a colour is one palette character, not '" + token.text + "'");
+        if (!pic_.palette.count(token.text[0]))
+            fail(where, "colour " + describeChar(token.text[0]) + " is not in the palette");
+        return token.text[0];
+    }
+
+    Point point(const Token &token, const std::string &where) const {
+        const std::string &s = token.text;
+        const auto comma = s.find(',');
+        std::optional<int> x, y;
+        if (comma != std::string::npos) {
+            x = parseNumber(s.substr(0, comma), 0, 99999);
+            y = parseNumber(s.substr(comma + 1), 0, 99999);
+        }
+        if (!x || !y)
+            fail(where, "expected a point X,Y, not '" + s + "'");
+        if (!canvas_.contains(*x, *y))
+            fail(where, "point " + s + " is off the " + std::to_string(canvas_.width()) + "x" +
+                            std::to_string(canvas_.height()) + " canvas (X runs from 0 to " +
+                            std::to_string(canvas_.width() - 1) + ", Y from 0 to " +
+                            std::to_string(canvas_.height() - 1) + ")");
+        return {*x, *y};
+    }
+
+    void text(const std::vector<Token> &tokens, const std::string &where);
+
+    const Picture &pic_;
+    Canvas canvas_;
+};
+
+void Drawing::command(const fs::path &file, const Line &line, bool allowInclude) {
+    const std::string where = locate(file, line.number);
+    const std::vector<Token> tokens = tokenizeDraw(line.raw, where);
+    if (tokens.empty())
+        return;
+    const std::string &name = tokens[0].text;
+    for (std::size_t k = 0; k < tokens.size(); ++k)
+        if (tokens[k].quoted && (k == 0 || name != "text" || k + 1 != tokens.size()))
+            fail(where, "unexpected string \"" + tokens[k].text + "\"");
+    const auto expect = [&](bool ok, const char *form) {
+        if (!ok)
+            fail(where, std::string("expected '") + form + "'");
+    };
+    const std::size_t n = tokens.size();
+
+    if (name == "include") {
+        expect(n == 2, "include FILE");
+        if (!allowInclude)
+            fail(where, "an included draw file cannot include another");
+        const fs::path included = file.parent_path() / tokens[1].text;
+        for (const Line &l : readLines(included, where).lines)
+            command(included, l, false);
+    } else if (name == "fill") {
+        expect(n == 2, "fill C");
+        fillRect(canvas_, {0, 0}, {canvas_.width() - 1, canvas_.height() - 1}, colour(tokens[1], where));
+    } else if (name == "rect") {
+        expect(n == 4, "rect C X1,Y1 X2,Y2");
+        fillRect(canvas_, point(tokens[2], where), point(tokens[3], where), colour(tokens[1], where));
+    } else if (name == "box") {
+        expect((n == 4 || n == 6) && (n == 4 || tokens[4].text == "width"), "box C X1,Y1 X2,Y2 [width N]");
+        const int thickness = n == 6 ? needNumber(tokens[5].text, 1, 1024, "box width", where) : 1;
+        drawBox(canvas_, point(tokens[2], where), point(tokens[3], where), colour(tokens[1], where),
+                thickness);
+    } else if (name == "line" || name == "polygon") {
+        const bool line = name == "line";
+        expect(n >= (line ? 4u : 5u),
+               line ? "line C X1,Y1 X2,Y2 [X3,Y3 ...]" : "polygon C X1,Y1 X2,Y2 X3,Y3 [...]");
+        const char c = colour(tokens[1], where);
+        std::vector<Point> points;
+        for (std::size_t k = 2; k < n; ++k)
+            points.push_back(point(tokens[k], where));
+        if (line)
+            for (std::size_t k = 1; k < points.size(); ++k)
+                drawLine(canvas_, points[k - 1], points[k], c);
+        else
+            fillPolygon(canvas_, points, c);
+    } else if (name == "ellipse" || name == "ring") {
+        expect(n == 4, name == "ring" ? "ring C X1,Y1 X2,Y2" : "ellipse C X1,Y1 X2,Y2");
+        drawEllipse(canvas_, point(tokens[2], where), point(tokens[3], where), colour(tokens[1], where),
+                    name == "ring");
+    } else if (name == "pie") {
+        expect(n == 6, "pie C X1,Y1 X2,Y2 FROM TO");
+        const int from = needNumber(tokens[4].text, 0, 360, "start angle", where);
+        const int to = needNumber(tokens[5].text, 0, 360, "end angle", where);
+        if (from == to)
+            fail(where, "a pie needs two different angles (use 'ellipse' for a whole one)");
+        drawPie(canvas_, point(tokens[2], where), point(tokens[3], where), from, to,
+                colour(tokens[1], where));
+    } else if (name == "flood") {
+        expect(n == 3, "flood C X,Y");
+        floodFill(canvas_, point(tokens[2], where), colour(tokens[1], where));
+    } else if (name == "text") {
+        text(tokens, where);
+    } else {
+        fail(where,
+             "unknown draw command '" + name +
+                 "' (expected fill, rect, box, line, polygon, ellipse, ring, pie, flood, text or include)");
+    }
+}
+
+void Drawing::text(const std::vector<Token> &tokens, const std::string &where) {
+    const char *form = "text C X,Y [left|center|right] [scale N] \"TEXT\"";
+    if (tokens.size() < 4 || !tokens.back().quoted)
+        fail(where, std::string("expected '") + form + "'");
+    const char c = colour(tokens[1], where);
+    const Point at = point(tokens[2], where);
+    std::string align;
+    int scale = 0;
+    for (std::size_t k = 3; k + 1 < tokens.size(); ++k) {
+        const std::string &option = tokens[k].text;
+        if (option == "left" || option == "center" || option == "right") {
+            if (!align.empty())
+                fail(where, "text alignment given twice");
+            align = option;
+        } else if (option == "scale" && k + 2 < tokens.size()) {
+            if (scale)
+                fail(where, "text scale given twice");
+            scale = needNumber(tokens[++k].text, 1, 16, "text scale", where);
+        } else {
+            fail(where, "unexpected '" + option + "' in '" + form + "'");
+        }
+    }
+    scale = std::max(scale, 1);
+
+    const std::string &text = tokens.back().text;
+    if (text.empty())
+        fail(where, "the text is empty");
+    for (char ch : text)
+        if (!font().count(ch))
+            fail(where,
+                 "character " + describeChar(ch) + " is not in the built-in font (printable ASCII only)");
+    const int width = textWidth(text, scale), height = kGlyphHeight * scale;
+    const int left = align == "center" ? at.x - width / 2 : align == "right" ? at.x - width + 1 : at.x;
+    if (left < 0 || left + width > canvas_.width() || at.y + height > canvas_.height())
+        fail(where, "text \"" + text + "\" (" + std::to_string(width) + "x" + std::to_string(height) +
+                        " pixels from " + std::to_string(left) + "," + std::to_string(at.y) +
+                        ") does not fit on the " + std::to_string(canvas_.width()) + "x" +
+                        std::to_string(canvas_.height()) + " canvas");
+    drawText(canvas_, {left, at.y}, text, scale, c);
+}
+
+// Reads a draw block starting at lines[i] (the "draw" line) and returns the
+// painted rows.  A frame's block ends at the next "frame" line; a picture's
+// runs to the end of the file.
+std::vector<std::string> drawBlock(const Picture &pic, const fs::path &file, const std::vector<Line> &lines,
+                                   std::size_t &i, int width, int height) {
+    const Line &start = lines[i++];
+    const std::string where = locate(file, start.number);
+    if (start.text != "draw")
+        fail(where, "'draw' stands alone on its line");
+    Drawing drawing(pic, width, height);
+    while (i < lines.size() && (pic.drawn || split(lines[i].text)[0] != "frame"))
+        drawing.command(file, lines[i++], true);
+    return drawing.rows(where);
+}
+
 Picture parsePicture(const fs::path &file) {
     Picture pic;
     pic.source = file;
@@ -316,10 +962,24 @@ Picture parsePicture(const fs::path &file) {
              "expected 'palette' after the header");
     ++i;
 
-    while (i < lines.size() && split(lines[i].text)[0] != "frame")
+    const std::string paletteEnd = pic.drawn ? "draw" : "frame";
+    while (i < lines.size() && split(lines[i].text)[0] != paletteEnd)
         parsePaletteLine(pic, file, lines[i++], true);
     if (pic.palette.empty())
         fail(locate(file, i < lines.size() ? lines[i].number : endLine), "the palette is empty");
+
+    if (pic.drawn) {
+        if (i >= lines.size())
+            fail(locate(file, endLine), "expected 'draw' after the palette");
+        Frame frame;
+        frame.name = "picture";
+        frame.line = lines[i].number;
+        frame.width = pic.frameWidth;
+        frame.height = pic.frameHeight;
+        frame.rows = drawBlock(pic, file, lines, i, frame.width, frame.height);
+        pic.frames.push_back(std::move(frame));
+        return pic;
+    }
 
     const std::size_t expectedFrames =
         pic.kind == Kind::Bitmap ? static_cast<std::size_t>(pic.frameCount) : pic.sizes.size();
@@ -347,6 +1007,12 @@ Picture parsePicture(const fs::path &file) {
             frame.height = pic.frameHeight;
         } else {
             frame.width = frame.height = pic.sizes[pic.frames.size()];
+        }
+
+        if (i < lines.size() && split(lines[i].text)[0] == "draw") {
+            frame.rows = drawBlock(pic, file, lines, i, frame.width, frame.height);
+            pic.frames.push_back(std::move(frame));
+            continue;
         }
 
         while (static_cast<int>(frame.rows.size()) < frame.height) {
@@ -530,6 +1196,10 @@ int main(int argc, char **argv) {
     if (argc != 3) {
         std::cerr << "usage: picgen SRC_DIR OUT_DIR\n";
         return 2;
+    }
+    if (const std::string problem = fontProblem(); !problem.empty()) {
+        std::cerr << "picgen: built-in font: " << problem << "\n";
+        return 1;
     }
     const fs::path srcDir = argv[1];
     const fs::path outDir = argv[2];

@@ -1,0 +1,109 @@
+// The logo and the progress pyramid drawn on the real screen.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/globals.h"
+#include "report/pyramid.h"
+#include "report/startup_pictures.h"
+#include "tests/wintest_env.h"
+
+namespace {
+
+COLORREF PixelOf(HWND window, PicturePoint p) {
+    HDC dc = GetDC(window);
+    COLORREF c = GetPixel(dc, p.x, p.y);
+    ReleaseDC(window, dc);
+    return c;
+}
+
+struct PyramidTest : testing::Test {
+    void SetUp() override {
+        ShowWindow(g_app.main, SW_RESTORE);
+        SetWindowPos(g_app.main, HWND_TOP, 0, 0, 640, 480, 0);
+        PumpMessages();
+    }
+    void TearDown() override {
+        if (PyramidWindow())
+            ClosePyramid();
+        ShowWindow(g_app.main, SW_RESTORE);
+        PumpMessages();
+    }
+};
+
+TEST_F(PyramidTest, LevelsTurnYellowThenGreenAsStepsAdvance) {
+    OpenPyramid();
+    HWND window = PyramidWindow();
+    ASSERT_NE(window, nullptr);
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, 170);
+    EXPECT_EQ(r.top, 90);
+    EXPECT_EQ(r.right - r.left, 300);
+    EXPECT_EQ(r.bottom - r.top, 300);
+    const COLORREF maroon = RGB(128, 0, 0), yellow = RGB(255, 255, 0), green = RGB(0, 255, 0);
+    for (int level = 0; level < kPyramidLevels; ++level)
+        EXPECT_EQ(PixelOf(window, PyramidLevelPoint(level, 300, 300)), maroon) << level;
+    EXPECT_EQ(PixelOf(window, PyramidBackgroundPoint(0, 300, 300)), RGB(0, 128, 128));
+    EXPECT_EQ(PixelOf(window, PyramidBackgroundPoint(1, 300, 300)), RGB(0, 128, 128));
+
+    DWORD start = GetTickCount();
+    for (int step = 0; step < 11; ++step) {
+        AdvancePyramid();
+        EXPECT_EQ(PyramidStep(), step + 1);
+        for (int level = 0; level < kPyramidLevels; ++level) {
+            COLORREF expected = level < step ? green : level == step ? yellow : maroon;
+            EXPECT_EQ(PixelOf(window, PyramidLevelPoint(level, 300, 300)), expected)
+                << "step " << step << " level " << level;
+        }
+    }
+    EXPECT_GE(GetTickCount() - start, 11 * 500u - 50) << "steps come half a second apart";
+    // The fills stay inside their levels: the background is untouched.
+    EXPECT_EQ(PixelOf(window, PyramidBackgroundPoint(0, 300, 300)), RGB(0, 128, 128));
+    ClosePyramid();
+    EXPECT_EQ(PyramidWindow(), nullptr);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(PyramidTest, NothingShownAndNoWaitingWhenMinimised) {
+    ShowWindow(g_app.main, SW_MINIMIZE);
+    PumpMessages();
+    ASSERT_TRUE(IsIconic(g_app.main));
+    DWORD start = GetTickCount();
+    ShowLogo();
+    OpenPyramid();
+    EXPECT_EQ(PyramidWindow(), nullptr);
+    for (int step = 0; step < 11; ++step)
+        AdvancePyramid();
+    EXPECT_EQ(PyramidStep(), 11);
+    ClosePyramid();
+    HideLogo();
+    EXPECT_LT(GetTickCount() - start, 400u);
+}
+
+TEST_F(PyramidTest, LogoCoversTheMiddleOfTheMainWindowAndIsTakenAway) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP logo = LoadBitmapA(g_app.instance, MAKEINTRESOURCEA(1550));
+    ASSERT_NE(logo, nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, logo);
+    // The logo is 150 x 150, centred over the 640 x 480 main window at the origin: from (245, 165).
+    POINT probes[] = {{245 + 2, 165 + 2}, {245 + 75, 165 + 40}, {245 + 140, 165 + 140}};
+    COLORREF before[3];
+    for (int i = 0; i < 3; ++i)
+        before[i] = GetPixel(screen, probes[i].x, probes[i].y);
+    ShowLogo();
+    int matching = 0;
+    for (const POINT &p : probes)
+        matching += GetPixel(screen, p.x, p.y) == GetPixel(memory, p.x - 245, p.y - 165);
+    EXPECT_EQ(matching, 3);
+    HideLogo();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(GetPixel(screen, probes[i].x, probes[i].y), before[i]) << i;
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(logo);
+    ReleaseDC(nullptr, screen);
+}
+
+} // namespace
