@@ -138,6 +138,23 @@ TEST(Headless, ReportAllRunsEveryTool) {
     EXPECT_EQ(headers, 148);
 }
 
+TEST(Headless, AboutContentPrintsWithTabsKeptAndCodesDropped) {
+    ProgramRun run = RunProgram("/report 3402");
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 23u);
+    EXPECT_EQ(lines[0], "== 3402 About Quorvex ==");
+    EXPECT_EQ(lines[1], "Quorvex");
+    EXPECT_EQ(lines[12], "Designed and Written by");
+    EXPECT_EQ(lines[19], "Running (dd:hh:mm)\t00:00:00");
+    EXPECT_EQ(lines[22], "Dates Used\t1");
+    ProgramRun raw = RunProgram("/report 3402 /raw");
+    std::vector<std::string> rawLines = Lines(raw.out);
+    ASSERT_EQ(rawLines.size(), 23u);
+    EXPECT_EQ(rawLines[12], "\\x06Designed and Written by");
+    EXPECT_EQ(rawLines[22], "Dates Used\t\\x031");
+}
+
 TEST(Headless, OutWritesTheFileInsteadOfStandardOutput) {
     char dir[MAX_PATH], file[MAX_PATH];
     GetTempPathA(MAX_PATH, dir);
