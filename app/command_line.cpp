@@ -15,7 +15,8 @@ bool UpperCaseAndFindDebug(char *commandLine) {
 }
 
 const char kHeadlessUsage[] = "usage: quorvex /list [/out FILE]\n"
-                              "       quorvex /report ID[,ID...]|all [/raw] [/out FILE]\n";
+                              "       quorvex /report ID[,ID...]|all [/raw] [/out FILE]\n"
+                              "       quorvex /equipment [/out FILE]\n";
 
 namespace {
 
@@ -56,7 +57,8 @@ bool ParseIdList(const char *list, bool (*validId)(int), const int *allIds, int 
 } // namespace
 
 bool IsHeadlessCommand(const char *firstArg) {
-    return firstArg && (IsOption(firstArg, "list") || IsOption(firstArg, "report"));
+    return firstArg &&
+           (IsOption(firstArg, "list") || IsOption(firstArg, "report") || IsOption(firstArg, "equipment"));
 }
 
 bool ParseHeadlessArgs(int argc, const char *const *argv, bool (*validId)(int), const int *allIds,
@@ -68,7 +70,9 @@ bool ParseHeadlessArgs(int argc, const char *const *argv, bool (*validId)(int), 
     // ordinary start (which only looks for DEBUG).
     if (argc < 1 || !IsHeadlessCommand(argv[0]))
         return true;
-    request.mode = IsOption(argv[0], "list") ? kHeadlessList : kHeadlessReport;
+    request.mode = IsOption(argv[0], "list")     ? kHeadlessList
+                   : IsOption(argv[0], "report") ? kHeadlessReport
+                                                 : kHeadlessEquipment;
     int i = 1;
     if (request.mode == kHeadlessReport) {
         if (i >= argc || argv[i][0] == '/') {

@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/frame.h"
 #include "app/globals.h"
+#include "inventory/equipment.h"
 #include "inventory/inventory.h"
 #include "monitor/usage.h"
 #include "report/report_lines.h"
@@ -60,6 +61,10 @@ void PrintReport(FILE *out, int id, bool raw) {
     }
 }
 
+void PrintLine(void *out, const char *line) {
+    fprintf(static_cast<FILE *>(out), "%s\n", line);
+}
+
 void StartHeadless() {
     RegisterMainClass(kHeadlessClass);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
@@ -104,6 +109,11 @@ int RunHeadless(int argc, const char *const *argv) {
     }
     if (request.mode == kHeadlessList) {
         PrintList(out);
+    } else if (request.mode == kHeadlessEquipment) {
+        StartHeadless();
+        WriteEquipmentFields(*g_equipment, PrintLine, out);
+        if (g_app.main)
+            DestroyWindow(g_app.main);
     } else {
         StartHeadless();
         for (int i = 0; i < request.toolCount; ++i)

@@ -1,14 +1,34 @@
 #include "inventory/inventory.h"
 
+#include "app/globals.h"
+#include "inventory/equipment.h"
+#include "inventory/measurements.h"
+#include "inventory/registry_stages.h"
+#include "inventory/registry_win.h"
 #include "report/startup_pictures.h"
+#include "report/utilities.h"
+#include "report/utilities_win.h"
 
-// The registry half of the inventory advances the start-up pyramid ten times and the measured half
-// once; the stages that fill the equipment record between those steps come with the inventory.
-void RunDeviceWalk(HWND) {
-    for (int step = 0; step < 10; ++step)
-        AdvancePyramid();
+namespace {
+
+void AnnounceRegistryStage(void *, const char *stage) {
+    DebugTrace(kTraceText, "Registry...", stage);
 }
 
-void RunMeasurements(HWND) {
+void StepPyramid(void *) {
     AdvancePyramid();
+}
+
+} // namespace
+
+void RunDeviceWalk(HWND) {
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    StageHooks hooks = {nullptr, AnnounceRegistryStage, StepPyramid, static_cast<int>(info.dwProcessorType),
+                        GetSystemMetrics(SM_SLOWMACHINE)};
+    RunRegistryStages(MachineRegistryAccess(), *g_equipment, hooks);
+}
+
+void RunMeasurements(HWND main) {
+    RunMeasuredStages(main);
 }

@@ -77,6 +77,13 @@ TEST(CommandLine, ListAndReportRequests) {
     EXPECT_EQ(report.request.tools[1], 2201);
     EXPECT_EQ(report.request.tools[2], 2215);
 
+    Parsed equipment = Parse({"/equipment", "/out", "e.txt"});
+    ASSERT_TRUE(equipment.ok) << equipment.error;
+    EXPECT_EQ(equipment.request.mode, kHeadlessEquipment);
+    EXPECT_STREQ(equipment.request.outPath, "e.txt");
+    EXPECT_FALSE(Parse({"/equipment", "/raw"}).ok);
+    EXPECT_FALSE(Parse({"/equipment", "2201"}).ok);
+
     Parsed all = Parse({"/report", "ALL", "/out", "r.txt", "/raw"});
     ASSERT_TRUE(all.ok) << all.error;
     ASSERT_EQ(all.request.toolCount, 3);

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <string>
 #include <vector>
+
+#include "tests/fixtures.h"
 
 namespace {
 
@@ -179,6 +183,60 @@ TEST(Headless, BadArgumentsGiveUsageAndExitCode2) {
     }
 }
 
+// Runs a program of the prefix (regedit, reg) and waits for it.
+void RunTool(const std::string &command) {
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back(0);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    WaitForSingleObject(pi.hProcess, 30000);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+}
+
+std::string FieldOf(const std::vector<std::string> &lines, const std::string &name) {
+    for (const std::string &line : lines)
+        if (line.rfind(name + "\t", 0) == 0)
+            return line.substr(name.size() + 1);
+    return "<missing>";
+}
+
+TEST(Equipment, ExportWithAndWithoutADeviceTree) {
+    RunTool("reg.exe delete HKLM\\Enum /f");
+    ProgramRun bare = RunProgram("/equipment");
+    EXPECT_EQ(bare.exitCode, 0u) << bare.err;
+    std::vector<std::string> lines = Lines(bare.out);
+    EXPECT_GT(lines.size(), 100u);
+    EXPECT_EQ(FieldOf(lines, "BIOS name"), "");
+    EXPECT_EQ(FieldOf(lines, "modem name"), "");
+    EXPECT_EQ(FieldOf(lines, "hard disk controllers"), "0");
+    EXPECT_EQ(FieldOf(lines, "COM UART [1]"), "0");
+
+    // A Windows 95 style device tree in the machine's registry.
+    char dir[MAX_PATH], file[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    GetTempFileNameA(dir, "qve", 0, file);
+    HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const char *text = FixtureText("walk_basic.reg");
+    DWORD written = 0;
+    WriteFile(h, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
+    CloseHandle(h);
+    RunTool(std::string("regedit.exe /S \"") + file + "\"");
+    DeleteFileA(file);
+    ProgramRun machine = RunProgram("/equipment");
+    RunTool("reg.exe delete HKLM\\Enum /f");
+    EXPECT_EQ(machine.exitCode, 0u) << machine.err;
+    lines = Lines(machine.out);
+    EXPECT_EQ(FieldOf(lines, "BIOS date"), "07/15/95");
+    EXPECT_EQ(FieldOf(lines, "BIOS name"), "Award Software");
+    EXPECT_EQ(FieldOf(lines, "modem name"), "Standard 28800 bps Modem");
+    EXPECT_EQ(FieldOf(lines, "hard disk controllers"), "2");
+    EXPECT_EQ(FieldOf(lines, "hard disk controller on PCI"), "1");
+    EXPECT_EQ(FieldOf(lines, "SCSI id present [3]"), "1");
+}
+
 // A GUI start of quorvex.exe, ended at the end of the test.
 class RunningCopy {
 public:
@@ -282,25 +340,39 @@ std::string BoxText(HWND box) {
 TEST(DebugWord, EachStageShowsOneBoxAndWaitsForOk) {
     RunningCopy copy("one dEbUg two");
     ASSERT_TRUE(copy.started());
-    const char *stages[] = {"Initialize", "Read Databases", "Start Performance Data", "Get All Equipment",
-                            "Create Thread"};
-    for (int i = 0; i < 5; ++i) {
-        std::string caption = "Message #" + std::to_string(i + 1);
+    // Every box, in order, until the last start-up stage has been announced.
+    std::vector<std::string> boxes;
+    for (int n = 1; n <= 200; ++n) {
+        std::string caption = "Message #" + std::to_string(n);
         HWND box = WaitForWindow(nullptr, caption.c_str(), 15000);
         ASSERT_NE(box, nullptr) << caption;
-        EXPECT_EQ(BoxText(box), std::string("Main... = ") + stages[i]);
-        // The next stage waits for this box.
-        Sleep(100);
-        std::string next = "Message #" + std::to_string(i + 2);
+        boxes.push_back(BoxText(box));
+        // Nothing goes on while the box waits for OK.
+        Sleep(50);
+        std::string next = "Message #" + std::to_string(n + 1);
         EXPECT_EQ(FindWindowA(nullptr, next.c_str()), nullptr);
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         for (int t = 0; t < 100 && IsWindow(box); ++t)
-            Sleep(50);
+            Sleep(20);
+        if (boxes.back() == "Main... = Create Thread")
+            break;
     }
-    HWND main = WaitForWindow("QUORVEX", nullptr, 10000);
-    ASSERT_NE(main, nullptr);
-    PostMessageA(main, WM_COMMAND, 2, 0);
-    EXPECT_EQ(WaitForSingleObject(copy.process(), 10000), WAIT_OBJECT_0);
+    std::vector<std::string> main, registry;
+    for (const std::string &text : boxes) {
+        if (text.rfind("Main... = ", 0) == 0)
+            main.push_back(text.substr(10));
+        else if (text.rfind("Registry... = ", 0) == 0)
+            registry.push_back(text.substr(14));
+    }
+    EXPECT_EQ(main, (std::vector<std::string>{"Initialize", "Read Databases", "Start Performance Data",
+                                              "Get All Equipment", "Create Thread"}));
+    ASSERT_EQ(registry.size(), 24u);
+    EXPECT_EQ(registry.front(), "Start");
+    EXPECT_EQ(registry.back(), "Done");
+    HWND mainWindow = WaitForWindow("QUORVEX", nullptr, 10000);
+    ASSERT_NE(mainWindow, nullptr);
+    PostMessageA(mainWindow, WM_COMMAND, 2, 0);
+    EXPECT_EQ(WaitForSingleObject(copy.process(), 20000), WAIT_OBJECT_0);
 }
 
 } // namespace

@@ -1,0 +1,73 @@
+// The device registry walk over the Plug and Play tree under HKEY_LOCAL_MACHINE\ENUM, written against
+// a small read-only registry interface so that it runs on the real registry and on test trees alike.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Everything read from one instance key ENUM\enumerator\device id\instance.
+struct DeviceRecord {
+    char deviceClass[256];  // "Class"
+    char description[256];  // "DeviceDesc"
+    float hardwareRevision; // "HWRevision", a decimal number
+    char hardwareId[256];   // "HardwareID"
+    char manufacturer[256]; // "Mfg"
+    char busType[256];      // "BusType"
+    char biosDate[256];     // "BIOSDate"
+    char biosName[256];     // "BIOSName"
+    int32_t scsiLun;        // "SCSILUN", a decimal integer
+    int32_t scsiTargetId;   // "SCSITargetID", a decimal integer
+};
+
+// Read-only access to HKEY_LOCAL_MACHINE. Paths are relative to it, with backslashes.
+struct RegistryAccess {
+    void *context;
+    // An open key, or null when the key cannot be opened for reading.
+    void *(*open)(void *context, const char *path);
+    void (*close)(void *context, void *key);
+    // Number of subkeys of an open key.
+    int (*subkeyCount)(void *context, void *key);
+    // Name of subkey index; false when there is none.
+    bool (*subkeyName)(void *context, void *key, int index, char *name, size_t size);
+    // A value as text (numbers in decimal), read into a buffer of 255 bytes then cut to size - 1;
+    // false when the value is missing.
+    bool (*queryValue)(void *context, void *key, const char *value, char *out, size_t size);
+};
+
+enum MatchMode {
+    kMatchInstanceName = 1,
+    kMatchClass = 2,
+    kMatchDescription = 3,
+    kMatchScsiTarget = 4,
+    kMatchHardwareId = 5,
+    kMatchDeviceId = 6,
+    kMatchAnyName = 7,
+};
+
+enum WalkAction {
+    kWalkCount = 10,
+    kWalkCollect = 11, // copies matches into the array, at most capacity of them
+    kWalkExists = 12,
+};
+
+// Walks every instance of ENUM in registry order and applies the match mode (a case-insensitive
+// "contains" test) and the action. Returns the count, the number collected, or 1/0 for exists.
+int DeviceWalk(const RegistryAccess &registry, const char *text, int mode, DeviceRecord *array, int capacity,
+               int action);
+// Reads the ten values of a device key (zero-filled first); 1 if the key could be opened, else 0.
+int ReadDeviceRecord(const RegistryAccess &registry, const char *path, DeviceRecord *record);
+// Number of subkeys of the key, 0 when it cannot be opened.
+int CountSubkeys(const RegistryAccess &registry, const char *path);
+// Whether a key exists.
+bool KeyExists(const RegistryAccess &registry, const char *path);
+
+// Instance probe: builds the path from a format taking the index as "%.2X" for indexes 0..254.
+// Returns the first index whose key exists (its record read into record when not null), or -1.
+int ProbeFirstInstance(const RegistryAccess &registry, const char *format, DeviceRecord *record);
+// Counts the indexes 0..254 whose key exists.
+int ProbeCountInstances(const RegistryAccess &registry, const char *format);
+
+// Two-pass collect: counts, allocates exactly, collects. The caller frees the array with
+// FreeDeviceRecords. Returns the number collected (0 and a null array when nothing matched).
+int CollectDevices(const RegistryAccess &registry, const char *text, int mode, DeviceRecord **array);
+void FreeDeviceRecords(DeviceRecord *array);

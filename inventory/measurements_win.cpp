@@ -1,0 +1,294 @@
+// The measured stages on Windows: the system queries behind MeasurePlatform, the timing loop, and the
+// printer list cache.
+#include <windows.h>
+#include <mmsystem.h>
+#include <winspool.h>
+
+#include "inventory/measurements.h"
+
+#include "app/globals.h"
+#include "inventory/modem_probe.h"
+#include "report/startup_pictures.h"
+#include "report/utilities.h"
+#include "report/utilities_win.h"
+
+namespace {
+
+// ---- Printer list cache ----
+
+struct PrinterListCache {
+    bool notEnumerated;
+    PRINTER_INFO_2A *entries;
+    DWORD count;
+};
+
+PrinterListCache g_printers = {true, nullptr, 0};
+
+void EnumeratePrinters() {
+    // A first call with room for one entry and no strings learns the size needed.
+    BYTE probe[84];
+    DWORD needed = 0, returned = 0;
+    EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, probe, sizeof probe, &needed, &returned);
+    if (needed == 0)
+        return; // no printers
+    auto *entries = static_cast<PRINTER_INFO_2A *>(AllocZeroed(GMEM_FIXED, needed));
+    if (EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, reinterpret_cast<BYTE *>(entries), needed, &needed,
+                      &returned)) {
+        g_printers.entries = entries;
+        g_printers.count = returned;
+    } else {
+        GlobalFree(entries);
+    }
+}
+
+// ---- The system behind the stages ----
+
+void Announce(void *, const char *stage) {
+    DebugTrace(kTraceText, "Static Data...", stage);
+}
+
+void Step(void *) {
+    AdvancePyramid();
+}
+
+void DriveRoot(char letter, char root[4]) {
+    root[0] = letter;
+    root[1] = ':';
+    root[2] = '\\';
+    root[3] = 0;
+}
+
+DriveKind KindOfDrive(void *, char letter) {
+    char root[4];
+    DriveRoot(letter, root);
+    switch (GetDriveTypeA(root)) {
+        case DRIVE_REMOVABLE:
+            return kDriveRemovable;
+        case DRIVE_FIXED:
+            return kDriveFixed;
+        case DRIVE_CDROM:
+            return kDriveCdrom;
+        default:
+            return kDriveOther;
+    }
+}
+
+uint32_t FloppyBiosType(void *, int driveIndex) {
+    constexpr DWORD kVwin32Int13 = 4; // BIOS disk interrupt 13h
+    Vwin32Registers registers = {};
+    registers.eax = 0x0800; // function 08h: read drive parameters
+    registers.edx = static_cast<DWORD>(driveIndex);
+    registers.ebx = 0;
+    // The drive type comes back in EBX; a failing call leaves it 0, which is no known type.
+    Vwin32Call(kVwin32Int13, &registers);
+    return registers.ebx;
+}
+
+bool DiskGeometry(void *, char letter, uint32_t *sectorsPerCluster, uint32_t *bytesPerSector,
+                  uint32_t *totalClusters) {
+    char root[4];
+    DriveRoot(letter, root);
+    DWORD sectors = 0, bytes = 0, freeClusters = 0, clusters = 0;
+    if (!GetDiskFreeSpaceA(root, &sectors, &bytes, &freeClusters, &clusters))
+        return false;
+    *sectorsPerCluster = sectors;
+    *bytesPerSector = bytes;
+    *totalClusters = clusters;
+    return true;
+}
+
+void MemoryStatus(void *, uint32_t *physical, uint32_t *pageFile, uint32_t *virtualBytes) {
+    MEMORYSTATUS status = {};
+    status.dwLength = sizeof status;
+    GlobalMemoryStatus(&status);
+    *physical = static_cast<uint32_t>(status.dwTotalPhys);
+    *pageFile = static_cast<uint32_t>(status.dwTotalPageFile);
+    *virtualBytes = static_cast<uint32_t>(status.dwTotalVirtual);
+}
+
+uint32_t ReadMultimediaTimer(void *) {
+    return timeGetTime();
+}
+
+void TimingLoopRun(void *) {
+    RunTimingLoop();
+}
+
+uint32_t BestTime(void *) {
+    return MeasureBestLoopTime({nullptr, ReadMultimediaTimer, TimingLoopRun});
+}
+
+void ProbeModems(void *, EquipmentRecord &record) {
+    ModemProbe(record); // the failure flag is for the Diagnose report; start-up only keeps the speeds
+}
+
+bool JoystickAnswers(void *, int joystick) {
+    JOYINFO info = {};
+    UINT id = joystick == 1 ? JOYSTICKID1 : JOYSTICKID2;
+    return joyGetPos(id, &info) == JOYERR_NOERROR;
+}
+
+int MouseButtons(void *) {
+    return GetSystemMetrics(SM_CMOUSEBUTTONS);
+}
+
+int KeyboardType(void *) {
+    return GetKeyboardType(0);
+}
+
+int ReportedFunctionKeys(void *) {
+    return GetKeyboardType(2);
+}
+
+int PrinterCount(void *) {
+    DWORD count = 0;
+    GetPrinterList(&count);
+    return static_cast<int>(count);
+}
+
+const char *PrinterName(void *, int index) {
+    DWORD count = 0;
+    const PRINTER_INFO_2A *printers = GetPrinterList(&count);
+    if (index < 0 || static_cast<DWORD>(index) >= count)
+        return nullptr;
+    return printers[index].pPrinterName;
+}
+
+void EnumerateSpoolerPorts(void *, void (*each)(void *sink, const char *name), void *sink) {
+    DWORD needed = 0, returned = 0;
+    EnumPortsA(nullptr, 1, nullptr, 0, &needed, &returned);
+    if (needed == 0)
+        return;
+    auto *ports = static_cast<PORT_INFO_1A *>(AllocZeroed(GMEM_FIXED, needed));
+    if (EnumPortsA(nullptr, 1, reinterpret_cast<BYTE *>(ports), needed, &needed, &returned))
+        for (DWORD i = 0; i < returned; ++i)
+            each(sink, ports[i].pName);
+    GlobalFree(ports);
+}
+
+uint32_t VersionWord(void *) {
+    return GetVersion();
+}
+
+bool DeviceName(void *, MultimediaKind kind, char *name, size_t size) {
+    // Each kind has its own capabilities record; all begin with the same product name.
+    char product[MAXPNAMELEN] = {};
+    switch (kind) {
+        case kWaveOutput: {
+            WAVEOUTCAPSA caps = {};
+            if (!waveOutGetNumDevs() || waveOutGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
+                return false;
+            CopyField(product, sizeof product, caps.szPname);
+            break;
+        }
+        case kWaveInput: {
+            WAVEINCAPSA caps = {};
+            if (!waveInGetNumDevs() || waveInGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
+                return false;
+            CopyField(product, sizeof product, caps.szPname);
+            break;
+        }
+        case kAuxiliaryAudio: {
+            AUXCAPSA caps = {};
+            if (!auxGetNumDevs() || auxGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
+                return false;
+            CopyField(product, sizeof product, caps.szPname);
+            break;
+        }
+        case kMidiInput: {
+            MIDIINCAPSA caps = {};
+            if (!midiInGetNumDevs() || midiInGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
+                return false;
+            CopyField(product, sizeof product, caps.szPname);
+            break;
+        }
+        case kMidiOutput: {
+            MIDIOUTCAPSA caps = {};
+            if (!midiOutGetNumDevs() || midiOutGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
+                return false;
+            CopyField(product, sizeof product, caps.szPname);
+            break;
+        }
+        default:
+            return false;
+    }
+    CopyField(name, size, product);
+    return true;
+}
+
+} // namespace
+
+void RunTimingLoop() {
+    // DX:AX = 0:20 divided by BX = 1 leaves AX and DX as they were, so every round does the same
+    // work: fourteen 16-bit divisions, then the 16-bit round counter steps down from 4FFFh. The
+    // calibration of the clock measurement rests on exactly these instructions.
+    asm volatile("movw $0x4FFF, %%cx\n\t"
+                 "xorw %%dx, %%dx\n\t"
+                 "movw $1, %%bx\n\t"
+                 "movw $20, %%ax\n"
+                 "1:\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "divw %%bx\n\t"
+                 "decw %%cx\n\t"
+                 "jnz 1b"
+                 :
+                 :
+                 : "eax", "ebx", "ecx", "edx", "cc");
+}
+
+uint32_t MeasureBestLoopTime(const LoopTimer &timer) {
+    HANDLE self = GetCurrentProcess();
+    DWORD previous = GetPriorityClass(self);
+    SetPriorityClass(self, REALTIME_PRIORITY_CLASS);
+    uint32_t best = BestLoopTime(timer);
+    SetPriorityClass(self, previous ? previous : NORMAL_PRIORITY_CLASS);
+    return best;
+}
+
+const PRINTER_INFO_2A *GetPrinterList(DWORD *count) {
+    if (g_printers.notEnumerated) {
+        EnumeratePrinters();
+        g_printers.notEnumerated = false;
+    }
+    if (count)
+        *count = g_printers.count;
+    return g_printers.entries;
+}
+
+MeasurePlatform WindowsMeasurePlatform() {
+    MeasurePlatform platform = {};
+    platform.announce = Announce;
+    platform.step = Step;
+    platform.driveKind = KindOfDrive;
+    platform.floppyBiosType = FloppyBiosType;
+    platform.diskGeometry = DiskGeometry;
+    platform.memoryStatus = MemoryStatus;
+    platform.bestLoopTime = BestTime;
+    platform.probeModems = ProbeModems;
+    platform.joystickAnswers = JoystickAnswers;
+    platform.mouseButtons = MouseButtons;
+    platform.keyboardType = KeyboardType;
+    platform.reportedFunctionKeys = ReportedFunctionKeys;
+    platform.printerCount = PrinterCount;
+    platform.printerName = PrinterName;
+    platform.enumeratePorts = EnumerateSpoolerPorts;
+    platform.versionWord = VersionWord;
+    platform.deviceName = DeviceName;
+    return platform;
+}
+
+void RunMeasuredStages(HWND) {
+    RunMeasuredStagesWith(WindowsMeasurePlatform(), *g_equipment);
+}

@@ -1,0 +1,75 @@
+#include "inventory/registry_win.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void *MachineOpen(void *, const char *path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return nullptr;
+    return key;
+}
+
+void MachineClose(void *, void *key) {
+    RegCloseKey(static_cast<HKEY>(key));
+}
+
+int MachineSubkeyCount(void *, void *key) {
+    DWORD subkeys = 0;
+    if (RegQueryInfoKeyA(static_cast<HKEY>(key), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                         nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return 0;
+    return static_cast<int>(subkeys);
+}
+
+bool MachineSubkeyName(void *, void *key, int index, char *name, size_t size) {
+    char buffer[256];
+    if (RegEnumKeyA(static_cast<HKEY>(key), static_cast<DWORD>(index), buffer, sizeof buffer) !=
+        ERROR_SUCCESS)
+        return false;
+    snprintf(name, size, "%s", buffer);
+    return true;
+}
+
+bool MachineQueryValue(void *, void *key, const char *value, char *out, size_t size) {
+    // Values are read into a 255-byte buffer; a longer one is cut, never overrun.
+    BYTE buffer[256] = {};
+    DWORD type = 0, length = 255;
+    LONG result = RegQueryValueExA(static_cast<HKEY>(key), value, nullptr, &type, buffer, &length);
+    if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA)
+        return false;
+    if (result == ERROR_MORE_DATA) {
+        // Too long for the buffer: read it whole and keep the first 254 characters.
+        DWORD full = 0;
+        RegQueryValueExA(static_cast<HKEY>(key), value, nullptr, &type, nullptr, &full);
+        BYTE *all = static_cast<BYTE *>(calloc(full + 1, 1));
+        if (!all)
+            return false;
+        if (RegQueryValueExA(static_cast<HKEY>(key), value, nullptr, &type, all, &full) == ERROR_SUCCESS)
+            memcpy(buffer, all, 254);
+        free(all);
+        length = 254;
+    }
+    buffer[255] = 0;
+    if (type == REG_DWORD && length >= 4) {
+        DWORD number;
+        memcpy(&number, buffer, 4);
+        snprintf(out, size, "%lu", static_cast<unsigned long>(number));
+    } else {
+        buffer[length < 255 ? length : 254] = 0;
+        snprintf(out, size, "%s", reinterpret_cast<char *>(buffer));
+    }
+    return true;
+}
+
+} // namespace
+
+RegistryAccess MachineRegistryAccess() {
+    return RegistryAccess{nullptr,           MachineOpen,      MachineClose, MachineSubkeyCount,
+                          MachineSubkeyName, MachineQueryValue};
+}

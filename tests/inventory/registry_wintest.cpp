@@ -1,0 +1,124 @@
+// The registry stages against the real registry: every fixture machine is imported with regedit into
+// a key of its own, HKEY_LOCAL_MACHINE is redirected there, and the stages must find exactly what
+// they find in the same machine read as text.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "inventory/registry_stages.h"
+#include "inventory/registry_tree.h"
+#include "inventory/registry_win.h"
+#include "tests/fixtures.h"
+
+namespace {
+
+struct StageLog {
+    std::vector<std::string> stages;
+    int steps = 0;
+};
+
+void LogStage(void *context, const char *stage) {
+    static_cast<StageLog *>(context)->stages.push_back(stage);
+}
+void LogStep(void *context) {
+    ++static_cast<StageLog *>(context)->steps;
+}
+
+std::string Replace(std::string text, const std::string &from, const std::string &to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// Imports the fixture under HKEY_CURRENT_USER\Software\QuorvexFixtures\<stem> with regedit.
+void DeleteKeyTree(HKEY parent, const char *path) {
+    HKEY key;
+    if (RegOpenKeyExA(parent, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return;
+    char name[256];
+    while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS)
+        DeleteKeyTree(key, name);
+    RegCloseKey(key);
+    RegDeleteKeyA(parent, path);
+}
+
+bool ImportFixture(const char *name, const std::string &stem) {
+    std::string text = Replace(FixtureText(name), "[HKEY_LOCAL_MACHINE",
+                               "[HKEY_CURRENT_USER\\Software\\QuorvexFixtures\\" + stem);
+    char dir[MAX_PATH], file[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    GetTempFileNameA(dir, "qvr", 0, file);
+    HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(h);
+    std::string command = std::string("regedit.exe /S \"") + file + "\"";
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back(0);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    bool ok = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    if (ok) {
+        WaitForSingleObject(pi.hProcess, 30000);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
+    DeleteFileA(file);
+    return ok;
+}
+
+TEST(RegistryStages, RealRegistryAgreesWithTheTextOfEveryFixtureMachine) {
+    int machines = 0;
+    for (int i = 0; FixtureName(i); ++i) {
+        std::string name = FixtureName(i);
+        if (name.size() < 4 || name.substr(name.size() - 4) != ".reg")
+            continue;
+        SCOPED_TRACE(name);
+        std::string stem = name.substr(0, name.size() - 4);
+        ASSERT_TRUE(ImportFixture(name.c_str(), stem));
+        HKEY root = nullptr;
+        std::string rootPath = "Software\\QuorvexFixtures\\" + stem;
+        RegCreateKeyExA(HKEY_CURRENT_USER, rootPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root,
+                        nullptr);
+        ASSERT_NE(root, nullptr);
+
+        auto fromRegistry = std::make_unique<EquipmentRecord>();
+        StageLog registryLog;
+        StageHooks hooks = {&registryLog, LogStage, LogStep, 586, 0};
+        ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, root), ERROR_SUCCESS);
+        RunRegistryStages(MachineRegistryAccess(), *fromRegistry, hooks);
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+
+        char error[200];
+        RegistryTree *tree = ParseRegistryText(FixtureText(name.c_str()), error, sizeof error);
+        ASSERT_NE(tree, nullptr) << error;
+        auto fromText = std::make_unique<EquipmentRecord>();
+        StageLog textLog;
+        hooks.context = &textLog;
+        RunRegistryStages(TreeRegistryAccess(tree), *fromText, hooks);
+        FreeRegistryTree(tree);
+
+        EXPECT_EQ(memcmp(fromRegistry.get(), fromText.get(), sizeof(EquipmentRecord)), 0);
+        EXPECT_STREQ(fromRegistry->biosName, fromText->biosName);
+        EXPECT_STREQ(fromRegistry->modemName, fromText->modemName);
+        EXPECT_EQ(fromRegistry->hardDiskControllers, fromText->hardDiskControllers);
+        ASSERT_EQ(registryLog.stages.size(), 24u);
+        EXPECT_EQ(registryLog.stages.front(), "Start");
+        EXPECT_EQ(registryLog.stages[7], "Disk Controllers");
+        EXPECT_EQ(registryLog.stages[18], "Disk Controllers");
+        EXPECT_EQ(registryLog.stages.back(), "Done");
+        EXPECT_EQ(registryLog.steps, 10);
+        RegCloseKey(root);
+        DeleteKeyTree(HKEY_CURRENT_USER, rootPath.c_str());
+        ++machines;
+    }
+    EXPECT_GE(machines, 1);
+}
+
+} // namespace
