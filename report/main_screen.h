@@ -34,3 +34,6 @@ void MainScreen_OnMeasureItem(MEASUREITEMSTRUCT *item);
 
 // Fills the rectangle and draws a two-pixel bevel, raised or sunken.
 void Draw3DBox(HDC dc, HBRUSH fill, const RECT *rect, BOOL raised);
+
+// Ends the current report (a last line says so when it was cut short) and shows it in the Main Screen.
+void ShowReport();

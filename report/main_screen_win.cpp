@@ -196,3 +196,9 @@ void Draw3DBox(HDC dc, HBRUSH fill, const RECT *rect, BOOL raised) {
     LineTo(dc, r - 1, t + 1);
     SelectObject(dc, old);
 }
+
+void ShowReport() {
+    if (!g_report)
+        return;
+    ShowReportLines(EndReport(*g_report));
+}

@@ -9,16 +9,39 @@ const int kColumnX[kReportColumns] = {10, 220, 290, 360, 430, 500, 570, 640, 710
 bool AddReportLine(ReportBuffer &report, const char *format, ...) {
     if (report.count < 0)
         report.count = 0;
-    if (report.count >= kReportSlots)
+    if (report.count >= kReportSlots) {
+        report.damage |= kReportLinesDropped;
         return false;
+    }
     va_list args;
     va_start(args, format);
     int n = vsnprintf(report.line[report.count], kReportSlotSize, format, args);
     va_end(args);
     if (n < 0)
         report.line[report.count][0] = 0;
+    if (n >= kReportSlotSize)
+        report.damage |= kReportLineCut;
     ++report.count;
     return true;
+}
+
+void BeginReport(ReportBuffer &report) {
+    report.count = 0;
+    report.damage = 0;
+}
+
+int EndReport(ReportBuffer &report) {
+    if (report.damage) {
+        if (report.count >= kReportSlots)
+            report.count = kReportSlots - 1;
+        const char *why = (report.damage & kReportLinesDropped)
+                              ? "\002Only the first 2999 lines are shown"
+                              : "\002Lines longer than 255 characters were cut";
+        snprintf(report.line[report.count], kReportSlotSize, "%s\t%s", kReportCutCaption, why);
+        ++report.count;
+        report.damage = 0;
+    }
+    return report.count;
 }
 
 void BlankReportLine(ReportBuffer &report, int i) {

@@ -20,9 +20,22 @@ constexpr char kBarGraph = '%';
 constexpr char kGrey = '&';
 
 struct ReportBuffer {
-    int count; // slots the current report uses
+    int count;  // slots the current report uses
+    int damage; // kReportLineCut / kReportLinesDropped since BeginReport
     char line[kReportSlots][kReportSlotSize];
 };
+
+constexpr int kReportLineCut = 1;      // a line was longer than 255 characters
+constexpr int kReportLinesDropped = 2; // lines past the 3000th were not written
+
+// The caption of the line that says a report was cut short.
+constexpr char kReportCutCaption[] = "Report Cut Short";
+
+// Starts a report: no lines, nothing cut.
+void BeginReport(ReportBuffer &report);
+// Ends a report: when a line was cut or lines were dropped, the last line says so (it replaces the
+// 3000th line of a full report). Returns the line count.
+int EndReport(ReportBuffer &report);
 
 // Left edge of each column, relative to the line's left edge.
 extern const int kColumnX[kReportColumns];

@@ -151,6 +151,25 @@ TEST(ReportBuffer, LinesAreCutAt255CharactersAndTheReportAt3000Lines) {
     EXPECT_STREQ(report->line[kReportSlots - 1], "line 2999");
 }
 
+TEST(ReportBuffer, AReportCutShortSaysSoInItsLastLine) {
+    auto report = std::make_unique<ReportBuffer>();
+    BeginReport(*report);
+    AddReportLine(*report, "short");
+    EXPECT_EQ(EndReport(*report), 1) << "nothing to say";
+    BeginReport(*report);
+    AddReportLine(*report, "%s", std::string(300, 'x').c_str());
+    EXPECT_EQ(EndReport(*report), 2);
+    EXPECT_EQ(std::string(report->line[1]).rfind("Report Cut Short\t\002Lines longer", 0), 0u);
+    BeginReport(*report);
+    for (int i = 0; i < kReportSlots + 5; ++i)
+        AddReportLine(*report, "line %d", i);
+    EXPECT_EQ(EndReport(*report), kReportSlots);
+    EXPECT_STREQ(report->line[kReportSlots - 2], "line 2998");
+    EXPECT_EQ(
+        std::string(report->line[kReportSlots - 1]).rfind("Report Cut Short\t\002Only the first 2999", 0),
+        0u);
+}
+
 TEST(ReportBuffer, BlankAndSetStayInsideTheBuffer) {
     auto report = std::make_unique<ReportBuffer>();
     SetReportLine(*report, 5, std::string(400, 'z').c_str());
