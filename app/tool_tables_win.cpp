@@ -2,6 +2,7 @@
 #include "action/window_actions.h"
 #include "app/frame.h"
 #include "app/globals.h"
+#include "explore/explore.h"
 
 namespace {
 
@@ -11,7 +12,12 @@ void EmptyReport(HWND) {}
 #define E EmptyReport
 const ReportFunction kActionReports[] = {E, E, E, E, ToggleMonitorsOnTop};
 const ReportFunction kCoachReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E};
-const ReportFunction kExploreReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kExploreReports[] = {
+    ExploreColors,        ExploreEnvironment,     ExploreFonts,          ExploreInputDevices,
+    ExploreMemory,        ExploreModuleList,      ExploreMultimedia,     ExplorePalettes,
+    ExplorePorts,         ExplorePrinters,        ExplorePriorityList,   ExploreProcessList,
+    ExploreProcessMemory, ExploreStartupSettings, ExploreSystemOverview, ExploreVideo,
+    ExploreVideoMetrics,  ExploreWindowList,      ExploreWindowsModules};
 const ReportFunction kCheckReports[] = {E, E, E, E, E, E, E, E, E};
 const ReportFunction kBoostReports[] = {E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kMonitorReports[] = {E, E, E, E, E, E};

@@ -1,0 +1,381 @@
+#include "explore/multimedia_ports.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct BitText {
+    uint32_t bit;
+    const char *text;
+};
+
+const BitText kWaveFormats[kWaveFormatCount] = {
+    {0x1, "11.025 kHz, monaural, 8-bit"},  {0x2, "11.025 kHz, stereo, 8-bit"},
+    {0x4, "11.025 kHz, monaural, 16-bit"}, {0x8, "11.025 kHz, stereo, 16-bit"},
+    {0x10, "22.05 kHz, monaural, 8-bit"},  {0x20, "22.05 kHz, stereo, 8-bit"},
+    {0x40, "22.05 kHz, monaural, 16-bit"}, {0x80, "22.05 kHz, stereo, 16-bit"},
+    {0x100, "44.1 kHz, monaural, 8-bit"},  {0x200, "44.1 kHz, stereo, 8-bit"},
+    {0x400, "44.1 kHz, monaural, 16-bit"}, {0x800, "44.1 kHz, stereo, 16-bit"},
+};
+
+const BitText kProviderSubtypes[] = {
+    {0x0, "Unspecified"}, {0x1, "RS232 Serial Port"}, {0x2, "Parallel Port"},
+    {0x3, "RS422 Port"},  {0x4, "RS423 Port"},        {0x5, "RS449 Port"},
+    {0x21, "Fax"},        {0x22, "Scanner"},          {0x100, "Network Bridge"},
+    {0x101, "LAT"},       {0x102, "TCP/IP Telnet"},   {0x103, "X.25"},
+};
+
+struct BaudNumber {
+    uint32_t bit;
+    unsigned long number;
+};
+
+constexpr uint32_t kBaudUser = 0x10000000;
+
+const BaudNumber kMaxBauds[] = {
+    {0x1, 75},       {0x2, 110},      {0x4, 134},      {0x8, 150},      {0x10, 300},       {0x20, 600},
+    {0x40, 1200},    {0x80, 1800},    {0x100, 2400},   {0x200, 4800},   {0x400, 7200},     {0x800, 9600},
+    {0x1000, 14400}, {0x2000, 19200}, {0x4000, 38400}, {0x8000, 56000}, {0x10000, 128000}, {kBaudUser, 0},
+};
+
+const BitText kCapabilityWords[] = {
+    {0x1, "DTR/DSR, "},
+    {0x2, "RTS/CTS, "},
+    {0x4, "RLSD, "},
+    {0x8, "Parity Checking, "},
+    {0x10, "XON/XOFF, "},
+    {0x20, "Settable XON/OFF, "},
+    {0x40, "Total Timeouts, "},
+    {0x80, "Interval Timeouts, "},
+    {0x100, "Special Characters, "},
+    {0x200, "Special 16-Bit Mode, "},
+};
+
+const BitText kParameterWords[] = {
+    {0x1, "Parity, "},       {0x2, "Baud Rate, "},     {0x4, "Data Bits, "}, {0x8, "Stop Bits, "},
+    {0x10, "Handshaking, "}, {0x20, "Parity Check, "}, {0x40, "RLSD, "},
+};
+
+const BitText kBaudWords[] = {
+    {0x1, "75, "},       {0x2, "110, "},        {0x4, "134.5, "},    {0x8, "150, "},      {0x10, "300, "},
+    {0x20, "600, "},     {0x40, "1200, "},      {0x80, "1800, "},    {0x100, "2400, "},   {0x200, "4800, "},
+    {0x400, "7200, "},   {0x800, "9600, "},     {0x1000, "14400, "}, {0x2000, "19200, "}, {0x4000, "38400, "},
+    {0x8000, "56000, "}, {0x10000, "128000, "},
+};
+
+const BitText kByteSizeWords[] = {
+    {0x1, "5, "}, {0x2, "6, "}, {0x4, "7, "}, {0x8, "8, "}, {0x10, "User, "},
+};
+
+const BitText kStopParityWords[] = {
+    {0x1, "1 Stop Bit, "},    {0x2, "1.5 Stop Bit, "},  {0x4, "2 Stop Bits, "},     {0x100, "No Parity, "},
+    {0x400, "Even Parity, "}, {0x800, "Mark Parity, "}, {0x1000, "Space Parity, "},
+};
+
+struct WordList {
+    const BitText *words;
+    size_t count;
+    const char *suffix;
+};
+
+template <size_t N> WordList MakeList(const BitText (&words)[N], const char *suffix) {
+    return {words, N, suffix};
+}
+
+WordList ListFor(CommWordList list) {
+    switch (list) {
+        case kDeviceCapabilities:
+            return MakeList(kCapabilityWords, " Supported");
+        case kSettableParameters:
+            return MakeList(kParameterWords, " Supported");
+        case kSettableBaudRate:
+            return MakeList(kBaudWords, " Settable");
+        case kSettableByteSizes:
+            return MakeList(kByteSizeWords, " Bits Data Settable");
+        case kSettableStopParity:
+            return MakeList(kStopParityWords, " Settable");
+    }
+    return {nullptr, 0, ""};
+}
+
+void Flag(ReportBuffer &report, const char *caption, unsigned long value) {
+    AddReportLine(report, "%s\t%s", caption, YesNoMark(value));
+}
+
+void Words(ReportBuffer &report, const char *caption, CommWordList list, uint32_t bits) {
+    char text[kReportSlotSize];
+    BuildCommWordList(list, bits, text, sizeof text);
+    AddReportLine(report, "%s\t\003%s", caption, text);
+}
+
+} // namespace
+
+const char *WaveFormatText(uint32_t bit) {
+    for (const BitText &f : kWaveFormats)
+        if (f.bit == bit)
+            return f.text;
+    return nullptr;
+}
+
+const char *WaveChannelsText(unsigned channels) {
+    return channels == 2 ? "Stereo" : "Mono";
+}
+
+const char *MidiTechnologyText(unsigned technology) {
+    switch (technology) {
+        case 3:
+            return "Square Wave Synthesizer";
+        case 4:
+            return "FM Synthesizer";
+        case 5:
+            return "Microsoft MIDI Mapper";
+        default:
+            return "MIDI Hardware Port";
+    }
+}
+
+const char *AuxTechnologyText(unsigned technology) {
+    return technology == 1 ? "Internal CD-ROM Drive" : "Auxiliary Input Jacks";
+}
+
+const char *ParityText(unsigned parity) {
+    static const char *const kTexts[] = {"None", "Odd", "Even", "Mark", "Space"};
+    return parity < 5 ? kTexts[parity] : nullptr;
+}
+
+const char *StopBitsText(unsigned stopBits) {
+    static const char *const kTexts[] = {"1", "1.5", "2"};
+    return stopBits < 3 ? kTexts[stopBits] : nullptr;
+}
+
+const char *ProviderSubtypeText(uint32_t subtype) {
+    for (const BitText &p : kProviderSubtypes)
+        if (p.bit == subtype)
+            return p.text;
+    return nullptr;
+}
+
+bool MaxBaudNumber(uint32_t maxBaud, unsigned long *number) {
+    for (const BaudNumber &b : kMaxBauds)
+        if (b.bit == maxBaud) {
+            *number = b.number;
+            return true;
+        }
+    return false;
+}
+
+void BuildCommWordList(CommWordList list, uint32_t bits, char *out, size_t outSize) {
+    if (!out || outSize == 0)
+        return;
+    out[0] = 0;
+    WordList words = ListFor(list);
+    size_t used = 0;
+    for (size_t i = 0; i < words.count; ++i) {
+        if (!(bits & words.words[i].bit))
+            continue;
+        int n = snprintf(out + used, outSize - used, "%s", words.words[i].text);
+        if (n < 0 || static_cast<size_t>(n) >= outSize - used)
+            return; // cut: the buffer holds what fitted
+        used += static_cast<size_t>(n);
+    }
+    if (used < 2)
+        return; // an empty list stays empty
+    used -= 2;  // the last word's ", "
+    out[used] = 0;
+    snprintf(out + used, outSize - used, "%s", words.suffix);
+}
+
+int WritePortSettingsBlock(ReportBuffer &report, const PortSettings &s) {
+    AddReportLine(report, "Baud Rate\t\003%lu", static_cast<unsigned long>(s.baudRate));
+    Flag(report, "Binary Mode Enabled", s.binary);
+    Flag(report, "Parity Checking Enabled", s.parityCheck);
+    Flag(report, "CTS Flow Control Enabled", s.outxCtsFlow);
+    Flag(report, "DSR Flow Control Enabled", s.outxDsrFlow);
+    AddReportLine(report, "DTR Flow Control Type\t\003%lu", static_cast<unsigned long>(s.dtrControl & 3));
+    Flag(report, "DSR Sensitivity Enabled", s.dsrSensitivity);
+    Flag(report, "Continue Out on XOFF Enabled", s.txContinueOnXoff);
+    Flag(report, "XON/XOFF Out Flow Control Enabled", s.outX);
+    Flag(report, "XON/XOFF In Flow Control Enabled", s.inX);
+    Flag(report, "Error Replacement Enabled", s.errorCharOn);
+    Flag(report, "NULL Stripping Enabled", s.nullStrip);
+    Flag(report, "RTS Flow Control Enabled", s.rtsControl & 3);
+    Flag(report, "Abort On Error Enabled", s.abortOnError);
+    AddReportLine(report, "XON Threshhold\t\003%lu", static_cast<unsigned long>(s.xonLim));
+    AddReportLine(report, "XOFF Threshhold\t\003%lu", static_cast<unsigned long>(s.xoffLim));
+    AddReportLine(report, "Byte Size\t\003%lu", static_cast<unsigned long>(s.byteSize));
+    // A value without a text shows its number, so the line still says what the port holds.
+    if (const char *parity = ParityText(s.parity))
+        AddReportLine(report, "Parity\t\003%s", parity);
+    else
+        AddReportLine(report, "Parity\t\003Unknown (%u)", s.parity);
+    if (const char *stop = StopBitsText(s.stopBits))
+        AddReportLine(report, "Stop Bits\t\003%s", stop);
+    else
+        AddReportLine(report, "Stop Bits\t\003Unknown (%u)", s.stopBits);
+    AddReportLine(report, "XON Character\t\003%c", s.xonChar);
+    AddReportLine(report, "XOFF Character\t\003%c", s.xoffChar);
+    AddReportLine(report, "Error Replacement Character\t\003%c", s.errorChar);
+    AddReportLine(report, "EOF Character\t\003%c", s.eofChar);
+    AddReportLine(report, "Event Character\t\003%c", s.evtChar);
+    return report.count;
+}
+
+int WritePortCapabilityBlock(ReportBuffer &report, const PortProperties &p) {
+    AddReportLine(report, "Packet Length\t\003%u", p.packetLength);
+    AddReportLine(report, "Packet Version\t\003%u", p.packetVersion);
+    AddReportLine(report, "Services Implemented\t\003%lu", static_cast<unsigned long>(p.serviceMask));
+    AddReportLine(report, "Max Transmit Queue\t\003%lu", static_cast<unsigned long>(p.maxTxQueue));
+    AddReportLine(report, "Max Receive Queue\t\003%lu", static_cast<unsigned long>(p.maxRxQueue));
+    unsigned long baud;
+    if (MaxBaudNumber(p.maxBaud, &baud))
+        AddReportLine(report, "Max Baud Rate\t\003%lu", baud);
+    if (const char *type = ProviderSubtypeText(p.provSubType))
+        AddReportLine(report, "Device Type\t\003%s", type);
+    Words(report, "Device Capabilities", kDeviceCapabilities, p.provCapabilities);
+    Words(report, "Settable Parameters", kSettableParameters, p.settableParams);
+    Words(report, "Settable Baud Rate", kSettableBaudRate, p.settableBaud);
+    Words(report, "Settable Byte Sizes", kSettableByteSizes, p.settableData);
+    Words(report, "Settable Stop Parity", kSettableStopParity, p.settableStopParity);
+    AddReportLine(report, "Current Transmit Queue\t\003%lu", static_cast<unsigned long>(p.currentTxQueue));
+    AddReportLine(report, "Current Receive Queue\t\003%lu", static_cast<unsigned long>(p.currentRxQueue));
+    AddReportLine(report, "Device Specific 1\t\003%lu", static_cast<unsigned long>(p.provSpec1));
+    AddReportLine(report, "Device Specific 2\t\003%lu", static_cast<unsigned long>(p.provSpec2));
+    AddReportLine(report, "Device Specific 3\t\003%c", p.provChar);
+    return report.count;
+}
+
+int WritePortSettingsUnreadable(ReportBuffer &report) {
+    AddReportLine(report, "Port Settings\t\002Could Not Be Read");
+    return report.count;
+}
+
+int WritePortCapabilitiesUnreadable(ReportBuffer &report) {
+    AddReportLine(report, "Port Capabilities\t\002Could Not Be Read");
+    return report.count;
+}
+
+namespace {
+
+void DeviceName(ReportBuffer &report, const AudioDeviceCaps &caps) {
+    char name[sizeof caps.name + 1];
+    memcpy(name, caps.name, sizeof caps.name);
+    name[sizeof caps.name] = 0; // a name that fills the field has no terminator of its own
+    AddReportLine(report, "\006\002%s", name);
+}
+
+void Version(ReportBuffer &report, const AudioDeviceCaps &caps) {
+    AddReportLine(report, "Version\t\003%d.%d", static_cast<int>((caps.driverVersion >> 8) & 0xFF),
+                  static_cast<int>(caps.driverVersion & 0xFF));
+}
+
+// Reads one device; a failed query gives a name line saying so and nothing else for the device.
+bool ReadDevice(ReportBuffer &report, const AudioDeviceSource &source, AudioDeviceKind kind, int index,
+                AudioDeviceCaps *caps) {
+    memset(caps, 0, sizeof *caps);
+    if (source.caps(source.context, kind, index, caps))
+        return true;
+    AddReportLine(report, "\006\002Unknown Device");
+    AddReportLine(report, "Capabilities\t\002Could Not Be Read");
+    return false;
+}
+
+// True once the report has no room left; the report then says it was cut short.
+bool Full(ReportBuffer &report) {
+    if (report.count < kReportSlots)
+        return false;
+    report.damage |= kReportLinesDropped;
+    return true;
+}
+
+void WaveFormats(ReportBuffer &report, const char *caption, uint32_t formats) {
+    for (const BitText &f : kWaveFormats)
+        if (formats & f.bit)
+            AddReportLine(report, "%s\t\003%s", caption, f.text);
+}
+
+} // namespace
+
+void WriteMultimediaReport(ReportBuffer &report, const AudioDeviceSource &source) {
+    AudioDeviceCaps caps;
+
+    AddReportLine(report, "\006Waveform Input Devices");
+    int n = source.count(source.context, kWaveIn);
+    AddReportLine(report, "Number Of Devices\t\003%d", n);
+    AddReportLine(report, "%s", "");
+    for (int i = 0; i < n && !Full(report); ++i) {
+        if (!ReadDevice(report, source, kWaveIn, i, &caps))
+            continue;
+        DeviceName(report, caps);
+        Version(report, caps);
+        WaveFormats(report, "Supports", caps.formats);
+        AddReportLine(report, "Channels\t\003%s", WaveChannelsText(caps.channels));
+    }
+    AddReportLine(report, "%s", "");
+    AddReportLine(report, "%s", "");
+
+    AddReportLine(report, "\006Waveform Output Devices");
+    n = source.count(source.context, kWaveOut);
+    AddReportLine(report, "Number Of Devices\t\003%d", n);
+    for (int i = 0; i < n && !Full(report); ++i) {
+        AddReportLine(report, "%s", "");
+        if (!ReadDevice(report, source, kWaveOut, i, &caps))
+            continue;
+        DeviceName(report, caps);
+        Version(report, caps);
+        WaveFormats(report, "Formats", caps.formats);
+        AddReportLine(report, "Channels\t\003%s", WaveChannelsText(caps.channels));
+        Flag(report, "Pitch Control", caps.support & 0x1);
+        Flag(report, "Playback Rate Control", caps.support & 0x2);
+        Flag(report, "Volume Control", caps.support & 0x4);
+        Flag(report, "Channel Volume Control", caps.support & 0x8);
+    }
+    AddReportLine(report, "%s", "");
+    AddReportLine(report, "%s", "");
+
+    // The MIDI and auxiliary counts are asked again before each device: a driver may come or go.
+    AddReportLine(report, "\006Midi Input Devices");
+    AddReportLine(report, "Number of Devices\t\003%d", source.count(source.context, kMidiIn));
+    for (int i = 0; i < source.count(source.context, kMidiIn) && !Full(report); ++i) {
+        AddReportLine(report, "%s", "");
+        if (!ReadDevice(report, source, kMidiIn, i, &caps))
+            continue;
+        DeviceName(report, caps);
+        Version(report, caps);
+    }
+    AddReportLine(report, "%s", "");
+    AddReportLine(report, "%s", "");
+
+    AddReportLine(report, "\006Midi Output Devices");
+    AddReportLine(report, "Number of Devices\t\003%d", source.count(source.context, kMidiOut));
+    for (int i = 0; i < source.count(source.context, kMidiOut) && !Full(report); ++i) {
+        AddReportLine(report, "%s", "");
+        if (!ReadDevice(report, source, kMidiOut, i, &caps))
+            continue;
+        DeviceName(report, caps);
+        Version(report, caps);
+        AddReportLine(report, "Technology\t\003%s", MidiTechnologyText(caps.technology));
+        AddReportLine(report, "Voices\t\003%lu", static_cast<unsigned long>(caps.voices));
+        AddReportLine(report, "Notes\t\003%lu", static_cast<unsigned long>(caps.notes));
+        for (int channel = 0; channel < 16; ++channel)
+            AddReportLine(report, "Channel %d\t%s", channel, YesNoMark((caps.channelMask >> channel) & 1));
+        Flag(report, "Volume Control", caps.support & 0x1);
+        Flag(report, "Channel Volume Control", caps.support & 0x2);
+        Flag(report, "Patch Caching", caps.support & 0x4);
+    }
+    AddReportLine(report, "%s", "");
+    AddReportLine(report, "%s", "");
+
+    AddReportLine(report, "\006Auxiliary Audio Devices");
+    AddReportLine(report, "Number of Devices\t\003%d", source.count(source.context, kAux));
+    for (int i = 0; i < source.count(source.context, kAux) && !Full(report); ++i) {
+        AddReportLine(report, "%s", "");
+        if (!ReadDevice(report, source, kAux, i, &caps))
+            continue;
+        DeviceName(report, caps);
+        Version(report, caps);
+        AddReportLine(report, "Source\t\003%s", AuxTechnologyText(caps.technology));
+        Flag(report, "Volume Control", caps.support & 0x1);
+        Flag(report, "Channel Volume Control", caps.support & 0x2);
+    }
+}

@@ -1,0 +1,288 @@
+// The views of what is running, read from the tool-help snapshots and the window list at the moment
+// of the report: Process Memory, Process List, Module List, Priority List and Window List.
+#include <windows.h>
+#include <commdlg.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+
+#include "app/frame.h"
+#include "app/globals.h"
+#include "app/toolhelp.h"
+#include "explore/explore.h"
+#include "explore/process_views.h"
+#include "report/main_screen.h"
+#include "report/utilities_win.h"
+
+namespace {
+
+// The main module of a process, or a cleared entry (empty texts, process id 0) when it is not found.
+MODULEENTRY32 MainModuleOf(DWORD processId) {
+    MODULEENTRY32 module = {};
+    FindMainModule(processId, &module);
+    module.szModule[sizeof module.szModule - 1] = 0;
+    module.szExePath[sizeof module.szExePath - 1] = 0;
+    return module;
+}
+
+void ProcessNameOf(DWORD processId, char *name, size_t size) {
+    MODULEENTRY32 module = MainModuleOf(processId);
+    NameBeforeDot(module.szModule, name, size);
+}
+
+// Calls visit for every process of a full snapshot until it returns false or the report is full.
+template <typename Visit> void ForEachProcess(Visit visit) {
+    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    PROCESSENTRY32 process = {};
+    process.dwSize = sizeof process;
+    for (BOOL more = g_toolhelp.Process32First(snapshot, &process); more;
+         more = g_toolhelp.Process32Next(snapshot, &process)) {
+        if (!RoomInReport(*g_report) || !visit(process))
+            break;
+    }
+    CloseHandle(snapshot);
+}
+
+// The threads of a thread snapshot that belong to the process.
+template <typename Visit> void ForEachThreadOf(DWORD processId, Visit visit) {
+    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, processId);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    THREADENTRY32 thread = {};
+    thread.dwSize = sizeof thread;
+    for (BOOL more = g_toolhelp.Thread32First(snapshot, &thread); more;
+         more = g_toolhelp.Thread32Next(snapshot, &thread)) {
+        if (thread.th32OwnerProcessID == processId)
+            visit(thread);
+    }
+    CloseHandle(snapshot);
+}
+
+// Sums the blocks of every heap of the process by their flags. Blocks are walked only for a heap
+// list that the system actually returned.
+HeapSums HeapSumsOf(DWORD processId) {
+    HeapSums sums = {};
+    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPHEAPLIST, processId);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return sums;
+    HEAPLIST32 heap = {};
+    heap.dwSize = sizeof heap;
+    for (BOOL more = g_toolhelp.Heap32ListFirst(snapshot, &heap); more;
+         more = g_toolhelp.Heap32ListNext(snapshot, &heap)) {
+        if (heap.th32ProcessID != processId)
+            continue;
+        HEAPENTRY32 block = {};
+        block.dwSize = sizeof block;
+        for (BOOL blocks = g_toolhelp.Heap32First(&block, heap.th32ProcessID, heap.th32HeapID); blocks;
+             blocks = g_toolhelp.Heap32Next(&block))
+            AddHeapBlock(sums, block.dwFlags, static_cast<unsigned long>(block.dwBlockSize));
+    }
+    CloseHandle(snapshot);
+    return sums;
+}
+
+void Finish() {
+    ShowReport();
+    HideAnalyzingBox();
+}
+
+} // namespace
+
+void ExploreProcessMemory(HWND) {
+    if (!ToolHelpAvailable(kNeedProcesses | kNeedModules | kNeedHeaps)) {
+        ReportToolHelpUnavailable();
+        return;
+    }
+    ShowAnalyzingBox();
+    BeginReport(*g_report);
+    ForEachProcess([](const PROCESSENTRY32 &process) {
+        MODULEENTRY32 module = MainModuleOf(process.th32ProcessID);
+        ProcessCaption caption = {};
+        FindProcessCaption(process.th32ProcessID, &caption);
+        caption.caption[sizeof caption.caption - 1] = 0;
+        char name[sizeof module.szModule];
+        NameBeforeDot(module.szModule, name, sizeof name);
+        ProcessMemoryFacts facts = {};
+        facts.caption = caption.caption;
+        facts.processName = name;
+        facts.path = module.szExePath;
+        facts.processId = module.th32ProcessID;
+        facts.heaps = HeapSumsOf(process.th32ProcessID);
+        WriteProcessMemoryBlock(*g_report, facts);
+        return true;
+    });
+    Finish();
+}
+
+void ExploreProcessList(HWND) {
+    if (!ToolHelpAvailable(kNeedProcesses | kNeedModules | kNeedThreads)) {
+        ReportToolHelpUnavailable();
+        return;
+    }
+    ShowAnalyzingBox();
+    BeginProcessList(*g_report);
+    unsigned long processes = 0;
+    unsigned long threadTotal = 0;
+    ForEachProcess([&](const PROCESSENTRY32 &process) {
+        DWORD id = process.th32ProcessID;
+        MODULEENTRY32 main = MainModuleOf(id);
+        char name[sizeof main.szModule];
+        NameBeforeDot(main.szModule, name, sizeof name);
+
+        HANDLE modules = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, id);
+        MODULEENTRY32 module = {};
+        module.dwSize = sizeof module;
+        unsigned long moduleCount = 0;
+        if (modules != INVALID_HANDLE_VALUE) {
+            for (BOOL more = g_toolhelp.Module32First(modules, &module); more;
+                 more = g_toolhelp.Module32Next(modules, &module))
+                ++moduleCount;
+        }
+        unsigned long threads = 0;
+        ForEachThreadOf(id, [&](const THREADENTRY32 &) { ++threads; });
+        ++processes;
+        threadTotal += threads;
+
+        WriteProcessListHeader(*g_report, name, main.szExePath, moduleCount, threads);
+        if (modules != INVALID_HANDLE_VALUE) {
+            module = MODULEENTRY32{};
+            module.dwSize = sizeof module;
+            for (BOOL more = g_toolhelp.Module32First(modules, &module); more && RoomInReport(*g_report);
+                 more = g_toolhelp.Module32Next(modules, &module)) {
+                module.szModule[sizeof module.szModule - 1] = 0;
+                module.szExePath[sizeof module.szExePath - 1] = 0;
+                WriteProcessModuleLine(*g_report, module.szModule, module.szExePath);
+            }
+        }
+        AddReportLine(*g_report, "%s", "");
+        AddReportLine(*g_report, "%s", "");
+        if (modules != INVALID_HANDLE_VALUE)
+            CloseHandle(modules);
+        return true;
+    });
+    WriteProcessListSummary(*g_report, processes, threadTotal);
+    Finish();
+}
+
+void ExploreModuleList(HWND) {
+    if (!ToolHelpAvailable(kNeedProcesses | kNeedModules)) {
+        ReportToolHelpUnavailable();
+        return;
+    }
+    ShowAnalyzingBox();
+    BeginReport(*g_report);
+    ModulePathSet set;
+    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0);
+    if (snapshot != INVALID_HANDLE_VALUE) {
+        PROCESSENTRY32 process = {};
+        process.dwSize = sizeof process;
+        for (BOOL more = g_toolhelp.Process32First(snapshot, &process); more;
+             more = g_toolhelp.Process32Next(snapshot, &process)) {
+            HANDLE modules = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process.th32ProcessID);
+            if (modules == INVALID_HANDLE_VALUE)
+                continue;
+            MODULEENTRY32 module = {};
+            module.dwSize = sizeof module;
+            for (BOOL m = g_toolhelp.Module32First(modules, &module); m;
+                 m = g_toolhelp.Module32Next(modules, &module)) {
+                module.szExePath[sizeof module.szExePath - 1] = 0;
+                AddModulePath(set, module.szExePath);
+            }
+            CloseHandle(modules);
+        }
+        CloseHandle(snapshot);
+    }
+    WriteModuleListHeader(*g_report, static_cast<unsigned long>(set.paths.size()));
+    for (const std::string &path : set.paths) {
+        if (!RoomInReport(*g_report))
+            break;
+        char title[256] = {};
+        // A name the system will not give a title for is shown by its last part.
+        if (GetFileTitleA(path.c_str(), title, sizeof title) != 0)
+            snprintf(title, sizeof title, "%s", PathFileName(path.c_str()));
+        title[sizeof title - 1] = 0;
+        WriteModuleListLine(*g_report, title, path.c_str());
+    }
+    Finish();
+}
+
+void ExplorePriorityList(HWND) {
+    if (!ToolHelpAvailable(kNeedProcesses | kNeedModules | kNeedThreads)) {
+        ReportToolHelpUnavailable();
+        return;
+    }
+    ShowAnalyzingBox();
+    BeginReport(*g_report);
+    ForEachProcess([](const PROCESSENTRY32 &process) {
+        DWORD id = process.th32ProcessID;
+        char name[MAX_MODULE_NAME32 + 1];
+        ProcessNameOf(id, name, sizeof name);
+        const char *word = nullptr;
+        HANDLE handle = OpenProcess(PROCESS_ALL_ACCESS, FALSE, id);
+        if (handle) {
+            word = PriorityClassWord(GetPriorityClass(handle));
+            CloseHandle(handle);
+        }
+        WritePriorityHeader(*g_report, name, word);
+        ForEachThreadOf(id, [](const THREADENTRY32 &thread) {
+            char caption[256];
+            ThreadWindowCaption(thread.th32ThreadID, caption);
+            WritePriorityThreadLine(*g_report, caption, thread.th32ThreadID, thread.tpBasePri,
+                                    thread.tpDeltaPri);
+        });
+        AddReportLine(*g_report, "%s", "");
+        AddReportLine(*g_report, "%s", "");
+        return true;
+    });
+    Finish();
+}
+
+namespace {
+
+BOOL CALLBACK WindowListEntry(HWND window, LPARAM lineCount) {
+    ReportBuffer &report = *reinterpret_cast<ReportBuffer *>(lineCount);
+    if (!RoomInReport(report))
+        return FALSE; // the last line will say the report was cut
+    char text[257] = {};
+    GetWindowTextA(window, text, 256);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char owner[MAX_MODULE_NAME32 + 1];
+    ProcessNameOf(processId, owner, sizeof owner);
+    RECT outer = {};
+    RECT client = {};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    unsigned long style = static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE));
+
+    WindowFacts facts = {};
+    facts.text = text;
+    facts.owner = owner;
+    facts.style = style;
+    facts.windowWidth = outer.right - outer.left;
+    facts.windowHeight = outer.bottom - outer.top;
+    facts.clientWidth = client.right - client.left;
+    facts.clientHeight = client.bottom - client.top;
+    facts.state.iconic = IsIconic(window) != FALSE;
+    facts.state.zoomed = IsZoomed(window) != FALSE;
+    facts.state.visible = IsWindowVisible(window) != FALSE;
+    facts.state.style = style;
+    facts.state.focus = GetFocus() == window;
+    WriteWindowBlock(report, facts);
+    return TRUE;
+}
+
+} // namespace
+
+void ExploreWindowList(HWND) {
+    if (!ToolHelpAvailable(kNeedProcesses | kNeedModules)) {
+        ReportToolHelpUnavailable();
+        return;
+    }
+    ShowAnalyzingBox();
+    BeginReport(*g_report);
+    EnumWindows(WindowListEntry, reinterpret_cast<LPARAM>(g_report));
+    Finish();
+}

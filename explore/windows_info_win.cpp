@@ -1,0 +1,150 @@
+// System Overview: reads the version from the equipment record and everything else from the system
+// metrics and system parameters at the moment of the report.
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/globals.h"
+#include "explore/explore.h"
+#include "explore/windows_info.h"
+#include "inventory/equipment.h"
+#include "report/main_screen.h"
+
+namespace {
+
+// A system parameter whose answer is a number or a BOOL written into an int.
+QueriedValue QueryNumber(UINT action) {
+    int value = 0;
+    QueriedValue v = {};
+    if (SystemParametersInfoA(action, 0, &value, 0)) {
+        v.known = true;
+        v.value = value;
+    }
+    return v;
+}
+
+// The same for the SPI_GET... actions that write a BOOL.
+QueriedValue QueryBool(UINT action) {
+    BOOL value = FALSE;
+    QueriedValue v = {};
+    if (SystemParametersInfoA(action, 0, &value, 0)) {
+        v.known = true;
+        v.value = value;
+    }
+    return v;
+}
+
+void ReadDirectory(UINT(WINAPI *read)(LPSTR, UINT), char *out) {
+    char path[kWindowsInfoPathSize] = "";
+    UINT length = read(path, sizeof path);
+    if (length > 0 && length < sizeof path)
+        memcpy(out, path, sizeof path);
+    out[kWindowsInfoPathSize - 1] = 0;
+}
+
+void ReadAccessibility(AccessibilityInfo &a) {
+    ACCESSTIMEOUT timeout = {};
+    timeout.cbSize = sizeof timeout;
+    if (SystemParametersInfoA(SPI_GETACCESSTIMEOUT, sizeof timeout, &timeout, 0)) {
+        a.haveAccessTimeout = true;
+        a.accessTimeoutFlags = timeout.dwFlags;
+        a.timeOutMSec = timeout.iTimeOutMSec;
+    }
+    FILTERKEYS filter = {};
+    filter.cbSize = sizeof filter;
+    if (SystemParametersInfoA(SPI_GETFILTERKEYS, sizeof filter, &filter, 0)) {
+        a.haveFilterKeys = true;
+        a.filterKeysFlags = filter.dwFlags;
+        a.waitMSec = filter.iWaitMSec;
+        a.delayMSec = filter.iDelayMSec;
+        a.repeatMSec = filter.iRepeatMSec;
+        a.bounceMSec = filter.iBounceMSec;
+    }
+    SOUNDSENTRYA sentry = {};
+    sentry.cbSize = sizeof sentry;
+    if (SystemParametersInfoA(SPI_GETSOUNDSENTRY, sizeof sentry, &sentry, 0)) {
+        a.haveSoundSentry = true;
+        a.soundSentryFlags = sentry.dwFlags;
+        a.windowsEffect = sentry.iWindowsEffect;
+    }
+    STICKYKEYS sticky = {};
+    sticky.cbSize = sizeof sticky;
+    if (SystemParametersInfoA(SPI_GETSTICKYKEYS, sizeof sticky, &sticky, 0)) {
+        a.haveStickyKeys = true;
+        a.stickyKeysFlags = sticky.dwFlags;
+    }
+    TOGGLEKEYS toggle = {};
+    toggle.cbSize = sizeof toggle;
+    if (SystemParametersInfoA(SPI_GETTOGGLEKEYS, sizeof toggle, &toggle, 0)) {
+        a.haveToggleKeys = true;
+        a.toggleKeysFlags = toggle.dwFlags;
+    }
+    MOUSEKEYS mouse = {};
+    mouse.cbSize = sizeof mouse;
+    if (SystemParametersInfoA(SPI_GETMOUSEKEYS, sizeof mouse, &mouse, 0)) {
+        a.haveMouseKeys = true;
+        a.mouseKeysFlags = mouse.dwFlags;
+        a.maxSpeed = static_cast<long>(mouse.iMaxSpeed);
+        a.timeToMaxSpeed = static_cast<long>(mouse.iTimeToMaxSpeed);
+        a.ctrlSpeed = static_cast<long>(mouse.iCtrlSpeed);
+    }
+}
+
+void ReadWindowsInfo(WindowsInfo &info) {
+    if (g_equipment) {
+        info.version = g_equipment->windowsVersion;
+        info.build = g_equipment->windowsBuild;
+        info.platform = g_equipment->windowsPlatform;
+    }
+    ReadDirectory(GetWindowsDirectoryA, info.windowsDirectory);
+    ReadDirectory(GetSystemDirectoryA, info.systemDirectory);
+
+    info.debug = GetSystemMetrics(SM_DEBUG);
+    info.dbcsEnabled = GetSystemMetrics(SM_DBCSENABLED);
+    info.penWindows = GetSystemMetrics(SM_PENWINDOWS);
+    info.secure = GetSystemMetrics(SM_SECURE);
+    info.network = GetSystemMetrics(SM_NETWORK);
+    info.cleanBoot = GetSystemMetrics(SM_CLEANBOOT);
+    info.showSounds = GetSystemMetrics(SM_SHOWSOUNDS);
+    info.menuDropAlignment = GetSystemMetrics(SM_MENUDROPALIGNMENT);
+    info.arrange = GetSystemMetrics(SM_ARRANGE);
+
+    info.beep = QueryBool(SPI_GETBEEP);
+    info.borderWidth = QueryNumber(SPI_GETBORDER);
+    ANIMATIONINFO animation = {};
+    animation.cbSize = sizeof animation;
+    if (SystemParametersInfoA(SPI_GETANIMATION, sizeof animation, &animation, 0)) {
+        info.animation.known = true;
+        info.animation.value = animation.iMinAnimate;
+    }
+    info.dragFullWindows = QueryBool(SPI_GETDRAGFULLWINDOWS);
+    info.fastTaskSwitch = QueryBool(SPI_GETFASTTASKSWITCH);
+    info.gridGranularity = QueryNumber(SPI_GETGRIDGRANULARITY);
+    LOGFONTA font = {};
+    if (SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof font, &font, 0)) {
+        info.iconTitleFaceKnown = true;
+        memcpy(info.iconTitleFace, font.lfFaceName, sizeof info.iconTitleFace);
+        info.iconTitleFace[kWindowsInfoFaceSize - 1] = 0;
+    }
+    info.iconTitleWrap = QueryBool(SPI_GETICONTITLEWRAP);
+    info.screenSaveActive = QueryBool(SPI_GETSCREENSAVEACTIVE);
+    info.screenSaveTimeout = QueryNumber(SPI_GETSCREENSAVETIMEOUT);
+    info.lowPowerActive = QueryBool(SPI_GETLOWPOWERACTIVE);
+    info.lowPowerTimeout = QueryNumber(SPI_GETLOWPOWERTIMEOUT);
+    info.powerOffActive = QueryBool(SPI_GETPOWEROFFACTIVE);
+    info.powerOffTimeout = QueryNumber(SPI_GETPOWEROFFTIMEOUT);
+
+    ReadAccessibility(info.access);
+}
+
+} // namespace
+
+void ExploreSystemOverview(HWND) {
+    if (!g_report)
+        return;
+    WindowsInfo info = {};
+    ReadWindowsInfo(info);
+    BeginReport(*g_report);
+    WriteWindowsInfo(*g_report, info);
+    ShowReport();
+}
