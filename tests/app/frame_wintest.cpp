@@ -130,6 +130,22 @@ TEST(Dispatch, EveryToolRunsWithItsTitles) {
     EXPECT_NE(GetMenuState(menu, CMD_MONITORS_ON_TOP, MF_BYCOMMAND) & MF_CHECKED, before);
 }
 
+TEST(Dispatch, ExploreToolsShowTheirReportsAndQuickHelp) {
+    const FamilyInfo &explore = FamilyAt(kFamilyExplore);
+    for (int i = 0; i < explore.toolCount; ++i) {
+        const ToolInfo &tool = explore.tools[i];
+        SCOPED_TRACE(tool.name);
+        Command(tool.id);
+        // Ports, Printers and Windows Modules may rightly be empty here (no ports in the test's
+        // record, no printer, no US-English version records in Wine's DLLs).
+        EXPECT_EQ(SendMessageA(g_app.mainScreen, LB_GETCOUNT, 0, 0), g_report->count);
+        EXPECT_GT(SendMessageA(g_app.helpScreen, LB_GETCOUNT, 0, 0), 10);
+        char first[64] = "";
+        SendMessageA(g_app.helpScreen, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+        EXPECT_STREQ(first, "OVERVIEW");
+    }
+}
+
 TEST(Dispatch, IncludeQuorvexTogglesItsMarkOnly) {
     HMENU menu = GetMenu(g_app.main);
     ASSERT_EQ(GetMenuState(menu, CMD_INCLUDE_SELF, MF_BYCOMMAND) & MF_CHECKED, 0u);
