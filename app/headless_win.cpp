@@ -74,6 +74,7 @@ void StartHeadless() {
     // The same windows as a normal start, never shown, so that tools find their screens.
     CreateMainWindow(kHeadlessClass, WS_OVERLAPPEDWINDOW);
     InitializeStage();
+    InitializeHistoryLock();
     LoadHistory();
     RunDeviceWalk(g_app.main);
     RunMeasurements(g_app.main);

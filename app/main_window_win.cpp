@@ -87,7 +87,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         }
         case WM_COMMNOTIFY:
-            InterlockedIncrement(&g_input.commNotifications);
+            ++g_input.commNotifications;
             return 0;
         case WM_DRAWITEM: {
             const DRAWITEMSTRUCT *item = reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);

@@ -69,6 +69,7 @@ int StartApplication() {
     InitializeStage();
 
     AnnounceStage("Read Databases");
+    InitializeHistoryLock();
     LoadHistory();
 
     AnnounceStage("Start Performance Data");

@@ -3,17 +3,28 @@
 
 #include <windows.h>
 
-struct InputCounters {
-    volatile LONG commNotifications; // WM_COMMNOTIFY messages since the sampler's last tick
-};
+#include "monitor/input_counting.h"
 
+// Read and cleared by the sampler every tick; single 32-bit words.
 extern InputCounters g_input;
+// Held around a save of the history (and around the sampler's tick), so that the file never holds a
+// half-updated tick.
+extern CRITICAL_SECTION g_historyLock;
 
-// sysstats.dat: read at start, written at exit and on a shutdown query.
+// Prepares the history lock; called before the history is loaded.
+void InitializeHistoryLock();
+// sysstats.dat: read at start, written at exit, on a shutdown query and periodically.
 void LoadHistory();
-void SaveHistory();
+// Writes the history to a temporary file beside the program and only then replaces sysstats.dat, so
+// a failed or interrupted save never costs the previous file. Returns true when the file was written.
+bool SaveHistory();
+// The same with the folder given (tests).
+bool SaveHistoryTo(const char *historyPath);
+bool LoadHistoryFrom(const char *historyPath);
 // Counts a Windows shutdown query in the performance records.
 void CountShutdownQuery();
-// The keyboard and mouse usage hook.
+// The keyboard and mouse usage hook (journal record, system-wide).
 void InstallUsageHook();
 void RemoveUsageHook();
+// The hook procedure's work for one recorded event (tests call it with events of their own).
+void CountRecordedEvent(const EVENTMSG *event);

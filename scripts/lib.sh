@@ -57,15 +57,23 @@ qv_build_native() {
 
 # Starts Xvfb on a free display with a fixed size and depth; sets DISPLAY and QV_XVFB_PID.
 qv_start_xvfb() {
-    local n=91
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    QV_XVFB_PID=$!
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 100); do
-        [ -e "/tmp/.X11-unix/X$n" ] && return 0
-        sleep 0.1
+    local n=91 i
+    while [ "$n" -lt 200 ]; do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+            QV_XVFB_PID=$!
+            for i in $(seq 1 50); do
+                if [ -e "/tmp/.X11-unix/X$n" ]; then
+                    export DISPLAY=":$n"
+                    return 0
+                fi
+                # Taken by a server this folder cannot see (another root, the same network): next one.
+                kill -0 "$QV_XVFB_PID" 2>/dev/null || break
+                sleep 0.1
+            done
+            kill "$QV_XVFB_PID" 2>/dev/null
+        fi
+        n=$((n + 1))
     done
     echo "Xvfb did not start" >&2
     return 1

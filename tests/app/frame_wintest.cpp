@@ -338,7 +338,7 @@ TEST(MainWindow, TitleBarsAreYellowOnBlack) {
 }
 
 TEST(MainWindow, CommNotificationsAreCounted) {
-    LONG before = g_input.commNotifications;
+    uint32_t before = g_input.commNotifications;
     SendMessageA(g_app.main, WM_COMMNOTIFY, 0, 0);
     SendMessageA(g_app.main, WM_COMMNOTIFY, 0, 0);
     EXPECT_EQ(g_input.commNotifications, before + 2);

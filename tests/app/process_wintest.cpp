@@ -91,6 +91,39 @@ ProgramRun RunProgram(const std::string &args) {
     return run;
 }
 
+std::string HistoryPath() {
+    std::string path = ProgramPath();
+    path.resize(path.find_last_of('\\') + 1);
+    return path + "sysstats.dat";
+}
+
+void WriteFileBytes(const std::string &path, size_t size) {
+    std::string zeros(size, '\0');
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, zeros.data(), static_cast<DWORD>(zeros.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+DWORD FileSizeOf(const std::string &path) {
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA(path.c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE)
+        return ~0u;
+    FindClose(h);
+    return found.nFileSizeLow;
+}
+
+// The GUI starts below need a sysstats.dat: without one, start-up rightly stops at the open-error
+// message box until someone clicks it.
+struct HistoryFileEnvironment : testing::Environment {
+    void SetUp() override {
+        if (FileSizeOf(HistoryPath()) != 15524u)
+            WriteFileBytes(HistoryPath(), 15524);
+    }
+};
+testing::Environment *const kHistoryFile = testing::AddGlobalTestEnvironment(new HistoryFileEnvironment);
+
 std::vector<std::string> Lines(const std::string &text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -157,6 +190,18 @@ TEST(Headless, AboutContentPrintsWithTabsKeptAndCodesDropped) {
     ASSERT_EQ(rawLines.size(), 23u);
     EXPECT_EQ(rawLines[12], "\\x06Designed and Written by");
     EXPECT_EQ(rawLines[22], "Dates Used\t\\x031");
+}
+
+TEST(Headless, ADamagedHistoryIsReportedAndNeverRewritten) {
+    std::string path = HistoryPath();
+    WriteFileBytes(path, 15523);
+    ProgramRun run = RunProgram("/report 3402");
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_NE(run.err.find("Error!: Unable to open file due to error."), std::string::npos) << run.err;
+    EXPECT_EQ(FileSizeOf(path), 15523u) << "a headless run never writes sysstats.dat";
+    WriteFileBytes(path, 15524);
+    run = RunProgram("/report 3402");
+    EXPECT_EQ(run.err, "");
 }
 
 TEST(Headless, OutWritesTheFileInsteadOfStandardOutput) {
@@ -317,12 +362,14 @@ TEST(SingleInstance, SecondCopyRaisesTheFirstAndLeaves) {
     EXPECT_EQ(r.right - r.left, 640);
     EXPECT_EQ(r.bottom - r.top, 480);
 
-    // File, Exit ends the program with exit code 0.
+    // File, Exit ends the program with exit code 0 and writes sysstats.dat.
+    DeleteFileA(HistoryPath().c_str());
     PostMessageA(main, WM_COMMAND, 2, 0);
     ASSERT_EQ(WaitForSingleObject(first.process(), 10000), WAIT_OBJECT_0);
     DWORD code = 99;
     GetExitCodeProcess(first.process(), &code);
     EXPECT_EQ(code, 0u);
+    EXPECT_EQ(FileSizeOf(HistoryPath()), 15524u);
 }
 
 std::string BoxText(HWND box) {
@@ -346,7 +393,13 @@ TEST(DebugWord, EachStageShowsOneBoxAndWaitsForOk) {
         std::string caption = "Message #" + std::to_string(n);
         HWND box = WaitForWindow(nullptr, caption.c_str(), 15000);
         ASSERT_NE(box, nullptr) << caption;
-        boxes.push_back(BoxText(box));
+        // The box may be found before its text is in place.
+        std::string text = BoxText(box);
+        for (int t = 0; t < 100 && text.empty(); ++t) {
+            Sleep(20);
+            text = BoxText(box);
+        }
+        boxes.push_back(text);
         // Nothing goes on while the box waits for OK.
         Sleep(50);
         std::string next = "Message #" + std::to_string(n + 1);

@@ -1,0 +1,150 @@
+// sysstats.dat on a real disk, and the usage hook's counting, under Windows.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/globals.h"
+#include "monitor/history_file.h"
+#include "monitor/performance.h"
+#include "monitor/usage.h"
+
+namespace {
+
+// A fresh folder under the temporary folder, removed with what is in it at the end.
+struct TempFolder {
+    std::string path;
+    TempFolder() {
+        char dir[MAX_PATH];
+        GetTempPathA(MAX_PATH, dir);
+        path = std::string(dir) + "qvhist" + std::to_string(GetTickCount());
+        CreateDirectoryA(path.c_str(), nullptr);
+    }
+    ~TempFolder() {
+        for (const char *name : {"sysstats.dat", "sysstats.tmp"}) {
+            std::string file = path + "\\" + name;
+            SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(file.c_str());
+            RemoveDirectoryA(file.c_str());
+        }
+        RemoveDirectoryA(path.c_str());
+    }
+    std::string File(const char *name) const { return path + "\\" + name; }
+};
+
+void WriteBytes(const std::string &file, const std::vector<unsigned char> &bytes) {
+    HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+std::vector<unsigned char> ReadBytes(const std::string &file) {
+    std::vector<unsigned char> bytes;
+    HANDLE h = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return bytes;
+    unsigned char buffer[4096];
+    DWORD got;
+    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got)
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    CloseHandle(h);
+    return bytes;
+}
+
+// Message boxes go to standard error while these tests run, so that nothing waits for a click.
+struct HistoryTest : testing::Test {
+    PerformanceHistory saved;
+    void SetUp() override {
+        saved = *g_history;
+        g_app.headless = true;
+    }
+    void TearDown() override {
+        *g_history = saved;
+        g_app.headless = false;
+    }
+};
+
+TEST_F(HistoryTest, SaveThenLoadGivesTheSameHistory) {
+    TempFolder folder;
+    *g_history = PerformanceHistory{};
+    g_history->monitoredSeconds = 90061.0f;
+    g_history->daysSeen = 7;
+    g_history->cpu[42] = 1234;
+    g_history->priority[32] = 99;
+    ASSERT_TRUE(SaveHistoryTo(folder.File("sysstats.dat").c_str()));
+    EXPECT_EQ(ReadBytes(folder.File("sysstats.dat")).size(), static_cast<size_t>(kHistoryBytes));
+    EXPECT_TRUE(ReadBytes(folder.File("sysstats.tmp")).empty()) << "no temporary file is left behind";
+    *g_history = PerformanceHistory{};
+    ASSERT_TRUE(LoadHistoryFrom(folder.File("sysstats.dat").c_str()));
+    EXPECT_EQ(g_history->monitoredSeconds, 90061.0f);
+    EXPECT_EQ(g_history->daysSeen, 7u);
+    EXPECT_EQ(g_history->cpu[42], 1234u);
+    EXPECT_EQ(g_history->priority[32], 99u);
+}
+
+TEST_F(HistoryTest, LoadRulesBySize) {
+    TempFolder folder;
+    std::string file = folder.File("sysstats.dat");
+    g_history->daysSeen = 5;
+    EXPECT_FALSE(LoadHistoryFrom(file.c_str())) << "missing";
+    EXPECT_EQ(g_history->daysSeen, 5u) << "a history that cannot be loaded is kept as it was";
+    WriteBytes(file, {});
+    EXPECT_FALSE(LoadHistoryFrom(file.c_str())) << "empty";
+    WriteBytes(file, std::vector<unsigned char>(kHistoryBytes - 1, 1));
+    EXPECT_FALSE(LoadHistoryFrom(file.c_str())) << "15523 bytes";
+    EXPECT_EQ(g_history->daysSeen, 5u);
+    std::vector<unsigned char> two(2 * kHistoryBytes, 0);
+    two[20] = 3;                 // days seen of the first record
+    two[kHistoryBytes + 20] = 9; // and of the second
+    WriteBytes(file, two);
+    EXPECT_TRUE(LoadHistoryFrom(file.c_str())) << "31048 bytes";
+    EXPECT_EQ(g_history->daysSeen, 3u) << "the first record is used";
+}
+
+TEST_F(HistoryTest, AFailedSaveKeepsThePreviousFile) {
+    TempFolder folder;
+    std::string file = folder.File("sysstats.dat");
+    *g_history = PerformanceHistory{};
+    g_history->daysSeen = 11;
+    ASSERT_TRUE(SaveHistoryTo(file.c_str()));
+    std::vector<unsigned char> good = ReadBytes(file);
+    // The temporary file cannot be created: a folder stands in its place.
+    ASSERT_TRUE(CreateDirectoryA(folder.File("sysstats.tmp").c_str(), nullptr));
+    g_history->daysSeen = 12;
+    EXPECT_FALSE(SaveHistoryTo(file.c_str()));
+    EXPECT_EQ(ReadBytes(file), good);
+}
+
+TEST_F(HistoryTest, AShutdownQueryIsCountedOnceInBothRecords) {
+    uint32_t history = g_history->shutdownQueries;
+    uint32_t sample = g_sample->word[22];
+    CountShutdownQuery();
+    EXPECT_EQ(g_history->shutdownQueries, history + 1);
+    EXPECT_EQ(g_sample->word[22], sample + 1);
+}
+
+TEST(UsageHook, RecordedEventsRaiseTheCounters) {
+    InputCounters before = g_input;
+    EVENTMSG f1 = {WM_KEYDOWN, VK_F1, 0, 0, nullptr};
+    EVENTMSG right = {WM_RBUTTONDOWN, 10, 10, 0, nullptr};
+    CountRecordedEvent(&f1);
+    CountRecordedEvent(&right);
+    EXPECT_EQ(g_input.helpKeys, before.helpKeys + 1);
+    EXPECT_EQ(g_input.keystrokes, before.keystrokes + 1);
+    EXPECT_EQ(g_input.rightClicks, before.rightClicks + 1);
+    EXPECT_EQ(g_input.pointerActions, before.pointerActions + 1);
+    EXPECT_EQ(g_input.navigationActions, before.navigationActions);
+}
+
+TEST(UsageHook, InstallsAndRemoves) {
+    g_app.headless = true; // a failure would be reported on standard error
+    InstallUsageHook();
+    RemoveUsageHook();
+    g_app.headless = false;
+    SUCCEED() << "install and removal returned";
+}
+
+} // namespace
