@@ -1,0 +1,238 @@
+// The sampler on the real system: statistics seeded under HKEY_DYN_DATA, memory, drives, the
+// foreground window, the print queues, the tool-help snapshots and the notified monitor windows.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/globals.h"
+#include "inventory/equipment.h"
+#include "monitor/performance.h"
+#include "monitor/sampler.h"
+#include "monitor/sampler_tick.h"
+#include "monitor/usage.h"
+
+namespace {
+
+uint32_t Sum(const uint32_t *histogram, int slots) {
+    uint32_t total = 0;
+    for (int i = 0; i < slots; ++i)
+        total += histogram[i];
+    return total;
+}
+
+void SetStat(HKEY key, const char *name, DWORD value) {
+    ASSERT_EQ(RegSetValueExA(key, name, 0, REG_BINARY, reinterpret_cast<const BYTE *>(&value), sizeof value),
+              ERROR_SUCCESS)
+        << name;
+}
+
+// The statistics as the system's statistics server would keep them; the counters grow by step.
+void SeedStatistics(DWORD cpu, DWORD step) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    SetStat(key, "KERNEL\\CPUUsage", cpu);
+    SetStat(key, "VMM\\cPageIns", 100 * step);
+    SetStat(key, "VMM\\cPageOuts", 50 * step);
+    SetStat(key, "VFAT\\BReadsSec", 8192 * step);
+    SetStat(key, "VFAT\\BWritesSec", 4096 * step);
+    SetStat(key, "VFAT\\ReadsSec", 4 * step);
+    SetStat(key, "VFAT\\WritesSec", 2 * step);
+    RegCloseKey(key);
+}
+
+void RemoveStatistics() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return;
+    for (const char *name : {"KERNEL\\CPUUsage", "VMM\\cPageIns", "VMM\\cPageOuts", "VFAT\\BReadsSec",
+                             "VFAT\\BWritesSec", "VFAT\\ReadsSec", "VFAT\\WritesSec"})
+        RegDeleteValueA(key, name);
+    RegCloseKey(key);
+}
+
+// 0 when the printer lock could be taken at once from this other thread.
+DWORD WINAPI TakePrinterLock(LPVOID) {
+    if (!TryEnterCriticalSection(&g_app.printerLock))
+        return 1;
+    LeaveCriticalSection(&g_app.printerLock);
+    return 0;
+}
+
+// The records are saved and zeroed before each test and restored after it; message boxes go to
+// standard error.
+struct SamplerWinTest : testing::Test {
+    PerformanceHistory savedHistory;
+    PerformanceSample savedSample;
+    int32_t savedFixedDisks = 0;
+
+    void SetUp() override {
+        savedHistory = *g_history;
+        savedSample = *g_sample;
+        memset(g_history, 0, sizeof *g_history);
+        memset(g_sample, 0, sizeof *g_sample);
+        savedFixedDisks = g_equipment->fixedDisks;
+        g_equipment->fixedDisks = 1;
+        g_app.headless = true;
+        memset(&g_input, 0, sizeof g_input);
+        ResetSampler();
+    }
+    void TearDown() override {
+        RemoveStatistics();
+        ResetSampler();
+        memset(&g_input, 0, sizeof g_input);
+        g_equipment->fixedDisks = savedFixedDisks;
+        *g_history = savedHistory;
+        *g_sample = savedSample;
+        g_app.headless = false;
+    }
+
+    static void TypedTick() {
+        g_input.keystrokes = 2;
+        SamplerTick();
+    }
+};
+
+TEST_F(SamplerWinTest, StartingTheStatisticsSkipsKeysThatDoNotOpen) {
+    StartPerformanceStatistics(); // this system has no PerfStats\StartStat: nothing to see, no failure
+    SUCCEED();
+}
+
+TEST_F(SamplerWinTest, TicksWithInputMeasureTheMachine) {
+    SeedStatistics(42, 1);
+    StartPerformanceStatistics();
+    TypedTick();
+    EXPECT_EQ(g_history->monitoredSeconds, 0.0f) << "the first tick only remembers the time";
+    EXPECT_EQ(Sum(g_history->cpu, kUsageSlots), 0u);
+    EXPECT_EQ(g_input.keystrokes, 0u) << "counters are cleared every tick";
+
+    for (DWORD step = 2; step <= 4; ++step) {
+        SeedStatistics(42, step);
+        TypedTick();
+        EXPECT_EQ(g_input.keystrokes, 0u);
+    }
+    EXPECT_EQ(g_history->monitoredSeconds, 3.0f);
+    EXPECT_EQ(g_history->activeSeconds, 3.0f);
+    EXPECT_EQ(SampleFloat(*g_sample, kSampleMonitoredSeconds), 3.0f);
+    EXPECT_EQ(SampleFloat(*g_sample, kSampleActiveSeconds), 3.0f);
+    EXPECT_EQ(g_history->keystrokes, 6u);
+    EXPECT_EQ(g_history->typingSeconds, 3u);
+    EXPECT_EQ(g_history->daysSeen, 1u);
+
+    EXPECT_EQ(g_history->cpu[42], 3u);
+    EXPECT_EQ(g_sample->word[kSampleCpu], 42u);
+    for (const uint32_t *histogram :
+         {g_history->physicalFree, g_history->pageFileFree, g_history->virtualFree, g_history->memoryLoad,
+          g_history->paging, g_history->diskFree, g_history->bytesRead, g_history->bytesWritten,
+          g_history->reads, g_history->writes, g_history->readSize, g_history->writeSize,
+          g_history->transfers, g_history->screenChange, g_history->displayActivity, g_history->modem})
+        EXPECT_EQ(Sum(histogram, kUsageSlots), 3u);
+    // The counters grow by the same amount each second: every rate is at its peak after the first.
+    EXPECT_EQ(g_sample->word[kSamplePaging], 100u);
+    EXPECT_EQ(g_history->pagingPeak, 150u);
+    EXPECT_EQ(g_sample->word[kSampleBytesRead], 100u);
+    EXPECT_EQ(g_history->bytesReadPeak, 8192u);
+    EXPECT_EQ(g_sample->word[kSampleTransfers], 100u);
+    EXPECT_GT(g_sample->word[kSamplePhysicalFree], 0u);
+    EXPECT_LE(g_sample->word[kSamplePhysicalFree], 100u);
+    EXPECT_LE(g_sample->word[kSampleMemoryLoad], 100u);
+    EXPECT_LE(g_sample->word[kSampleDiskFree], 100u);
+
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    EXPECT_EQ(g_sample->word[kSampleYear], now.wYear);
+    EXPECT_EQ(g_history->year, now.wYear);
+
+    // Software counts from the tool-help snapshots and the window list: this process at least.
+    EXPECT_GE(g_sample->word[kSampleProcesses], 1u);
+    EXPECT_GE(g_sample->word[kSampleThreads], 1u);
+    EXPECT_GE(g_sample->word[kSampleModules], 1u);
+    EXPECT_GE(g_sample->word[kSampleWindows], 1u);
+    EXPECT_EQ(Sum(g_history->processes, kSoftwareSlots), 3u);
+    EXPECT_EQ(Sum(g_history->threads, kSoftwareSlots), 3u);
+    EXPECT_EQ(Sum(g_history->windows, kSoftwareSlots), 3u);
+    EXPECT_EQ(Sum(g_history->modules, kSoftwareSlots), 3u);
+    EXPECT_GE(Sum(g_history->priority, kPrioritySlots), 3u);
+
+    // The printer lock is free again: another thread can take it at once.
+    HANDLE taker = CreateThread(nullptr, 0, TakePrinterLock, nullptr, 0, nullptr);
+    ASSERT_NE(taker, nullptr);
+    WaitForSingleObject(taker, 5000);
+    DWORD code = 2;
+    GetExitCodeThread(taker, &code);
+    CloseHandle(taker);
+    EXPECT_EQ(code, 0u);
+}
+
+TEST_F(SamplerWinTest, WithoutTheStatisticsCpuAndDiskRatesRecordNothing) {
+    RemoveStatistics();
+    TypedTick();
+    TypedTick();
+    TypedTick();
+    EXPECT_EQ(Sum(g_history->cpu, kUsageSlots), 0u);
+    EXPECT_EQ(Sum(g_history->paging, kUsageSlots), 0u);
+    EXPECT_EQ(Sum(g_history->bytesRead, kUsageSlots), 0u);
+    EXPECT_EQ(Sum(g_history->memoryLoad, kUsageSlots), 2u);
+    EXPECT_EQ(Sum(g_history->diskFree, kUsageSlots), 2u);
+    EXPECT_EQ(g_history->activeSeconds, 2.0f);
+}
+
+TEST_F(SamplerWinTest, NoDrivesCountedGivesSpaceFreeZero) {
+    g_equipment->fixedDisks = 0;
+    TypedTick();
+    TypedTick();
+    EXPECT_EQ(g_history->diskFree[0], 1u);
+    EXPECT_EQ(g_sample->word[kSampleDiskFree], 0u);
+}
+
+int g_newData;
+
+LRESULT CALLBACK CountingMonitorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == g_app.newDataMessage && message != 0) {
+        ++g_newData;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(SamplerWinTest, ActiveTicksNotifyRegisteredMonitorsOnlyWhileRegistered) {
+    WNDCLASSA cls = {};
+    cls.lpfnWndProc = CountingMonitorProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "QvSamplerTestMonitor";
+    RegisterClassA(&cls);
+    HWND monitor = CreateWindowA(cls.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 cls.hInstance, nullptr);
+    ASSERT_NE(monitor, nullptr);
+    g_newData = 0;
+    RegisterMonitorWindow(monitor);
+    RegisterMonitorWindow(monitor); // once only
+    TypedTick();
+    EXPECT_EQ(g_newData, 0) << "first tick";
+    TypedTick();
+    TypedTick();
+    EXPECT_EQ(g_newData, 2);
+    UnregisterMonitorWindow(monitor);
+    TypedTick();
+    EXPECT_EQ(g_newData, 2);
+    DestroyWindow(monitor);
+}
+
+TEST_F(SamplerWinTest, WithoutInputFor120TicksNothingIsRecorded) {
+    TypedTick();
+    TypedTick();
+    uint32_t memoryCounts = Sum(g_history->memoryLoad, kUsageSlots);
+    for (int i = 0; i < 119; ++i)
+        SamplerTick();
+    EXPECT_EQ(Sum(g_history->memoryLoad, kUsageSlots), memoryCounts + 119);
+    SamplerTick();
+    SamplerTick();
+    EXPECT_EQ(Sum(g_history->memoryLoad, kUsageSlots), memoryCounts + 119);
+    EXPECT_EQ(g_history->monitoredSeconds, 122.0f);
+    EXPECT_EQ(g_history->activeSeconds, 120.0f);
+}
+
+} // namespace
