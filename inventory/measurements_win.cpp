@@ -170,50 +170,32 @@ uint32_t VersionWord(void *) {
     return GetVersion();
 }
 
+// The product name of device 0 of one kind; every capabilities record begins with the same name field.
+template <typename Caps, typename Id>
+bool FirstDeviceName(UINT(WINAPI *count)(), MMRESULT(WINAPI *capabilities)(Id, Caps *, UINT), char *name,
+                     size_t size) {
+    Caps caps = {};
+    if (!count() || capabilities(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
+        return false;
+    CopyField(name, size, caps.szPname);
+    return true;
+}
+
 bool DeviceName(void *, MultimediaKind kind, char *name, size_t size) {
-    // Each kind has its own capabilities record; all begin with the same product name.
-    char product[MAXPNAMELEN] = {};
     switch (kind) {
-        case kWaveOutput: {
-            WAVEOUTCAPSA caps = {};
-            if (!waveOutGetNumDevs() || waveOutGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
-                return false;
-            CopyField(product, sizeof product, caps.szPname);
-            break;
-        }
-        case kWaveInput: {
-            WAVEINCAPSA caps = {};
-            if (!waveInGetNumDevs() || waveInGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
-                return false;
-            CopyField(product, sizeof product, caps.szPname);
-            break;
-        }
-        case kAuxiliaryAudio: {
-            AUXCAPSA caps = {};
-            if (!auxGetNumDevs() || auxGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
-                return false;
-            CopyField(product, sizeof product, caps.szPname);
-            break;
-        }
-        case kMidiInput: {
-            MIDIINCAPSA caps = {};
-            if (!midiInGetNumDevs() || midiInGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
-                return false;
-            CopyField(product, sizeof product, caps.szPname);
-            break;
-        }
-        case kMidiOutput: {
-            MIDIOUTCAPSA caps = {};
-            if (!midiOutGetNumDevs() || midiOutGetDevCapsA(0, &caps, sizeof caps) != MMSYSERR_NOERROR)
-                return false;
-            CopyField(product, sizeof product, caps.szPname);
-            break;
-        }
+        case kWaveOutput:
+            return FirstDeviceName(waveOutGetNumDevs, waveOutGetDevCapsA, name, size);
+        case kWaveInput:
+            return FirstDeviceName(waveInGetNumDevs, waveInGetDevCapsA, name, size);
+        case kAuxiliaryAudio:
+            return FirstDeviceName(auxGetNumDevs, auxGetDevCapsA, name, size);
+        case kMidiInput:
+            return FirstDeviceName(midiInGetNumDevs, midiInGetDevCapsA, name, size);
+        case kMidiOutput:
+            return FirstDeviceName(midiOutGetNumDevs, midiOutGetDevCapsA, name, size);
         default:
             return false;
     }
-    CopyField(name, size, product);
-    return true;
 }
 
 } // namespace

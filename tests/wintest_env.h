@@ -1,6 +1,11 @@
 // Shared by the window tests: the main window is created once for the whole run.
 #pragma once
 
+#include <string>
+#include <vector>
+
 extern const char kTestMainClass[];
 // Handles the messages waiting for this thread.
 void PumpMessages();
+// The lines of the program's Quick Help text with this resource id (empty when there is none).
+std::vector<std::string> QuickHelpLines(int id);

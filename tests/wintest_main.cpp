@@ -38,6 +38,27 @@ void PumpMessages() {
     }
 }
 
+std::vector<std::string> QuickHelpLines(int id) {
+    std::vector<std::string> lines;
+    HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
+    if (!found)
+        return lines;
+    const char *text = static_cast<const char *>(LockResource(LoadResource(g_app.instance, found)));
+    std::string all(text, SizeofResource(g_app.instance, found));
+    size_t start = 0;
+    while (start < all.size()) {
+        size_t end = all.find('\n', start);
+        if (end == std::string::npos)
+            end = all.size();
+        std::string line = all.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
 int main(int argc, char **argv) {
     testing::InitGoogleTest(&argc, argv);
     testing::AddGlobalTestEnvironment(new FrameEnvironment);

@@ -21,27 +21,6 @@ constexpr int kVideoHelp = 2269;
 constexpr int kPrintersHelp = 2265;
 constexpr int kCapsBlockLines = 2 + 20 + 5 + 15 + 8 + 8 + 8 + 16;
 
-std::vector<std::string> HelpLines(int id) {
-    std::vector<std::string> lines;
-    HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
-    if (!found)
-        return lines;
-    const char *text = static_cast<const char *>(LockResource(LoadResource(g_app.instance, found)));
-    std::string all(text, SizeofResource(g_app.instance, found));
-    size_t start = 0;
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        if (end == std::string::npos)
-            end = all.size();
-        std::string line = all.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::vector<std::string> ReportLines() {
     std::vector<std::string> lines;
     for (int i = 0; i < g_report->count; ++i)
@@ -63,7 +42,7 @@ std::vector<std::string> RunPrinters() {
 
 // Every caption line of the report (all but the device name headings) finds its explanation.
 void ExpectQuickHelpForEveryCaption(const std::vector<std::string> &lines, int helpId) {
-    auto help = HelpLines(helpId);
+    auto help = QuickHelpLines(helpId);
     ASSERT_GT(help.size(), 50u);
     EXPECT_EQ(help[0], "OVERVIEW");
     for (const auto &line : lines) {

@@ -13,6 +13,7 @@
 #include "explore/explore.h"
 #include "inventory/equipment.h"
 #include "report/quick_help.h"
+#include "tests/wintest_env.h"
 #include "report/report_lines.h"
 
 namespace {
@@ -31,33 +32,11 @@ std::vector<std::string> Columns(int i) {
 }
 
 // The help text's lines, as the Quick Help Screen holds them before wrapping.
-std::vector<std::string> HelpLines(int id) {
-    std::vector<std::string> lines;
-    HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
-    if (!found)
-        return lines;
-    HGLOBAL loaded = LoadResource(g_app.instance, found);
-    const char *text = static_cast<const char *>(LockResource(loaded));
-    std::string all(text, SizeofResource(g_app.instance, found));
-    size_t start = 0;
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        if (end == std::string::npos)
-            end = all.size();
-        std::string line = all.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty())
-            lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
 
 // Every line of the current report whose first column is a caption (not a finding listed as data)
 // finds its explanation in the help text.
 void ExpectHelpForEveryCaption(int helpId, bool (*isData)(const char *line) = nullptr) {
-    std::vector<std::string> help = HelpLines(helpId);
+    std::vector<std::string> help = QuickHelpLines(helpId);
     ASSERT_FALSE(help.empty()) << helpId;
     for (int i = 0; i < g_report->count; ++i) {
         if (isData && isData(g_report->line[i]))
@@ -74,7 +53,7 @@ void ExpectHelpForEveryCaption(int helpId, bool (*isData)(const char *line) = nu
 
 // The help texts explain the captions that appear on other machines too.
 void ExpectHelpForCaptions(int helpId, const std::vector<std::string> &captions) {
-    std::vector<std::string> help = HelpLines(helpId);
+    std::vector<std::string> help = QuickHelpLines(helpId);
     ASSERT_FALSE(help.empty()) << helpId;
     for (const std::string &caption : captions) {
         std::string line = caption + "\t\0031";

@@ -10,26 +10,9 @@
 #include "app/globals.h"
 #include "explore/explore.h"
 #include "report/quick_help.h"
+#include "tests/wintest_env.h"
 
 namespace {
-
-std::vector<std::string> HelpLines(int id) {
-    std::vector<std::string> lines;
-    HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
-    if (!found)
-        return lines;
-    const char *text = static_cast<const char *>(LockResource(LoadResource(g_app.instance, found)));
-    std::string all(text, SizeofResource(g_app.instance, found));
-    size_t start = 0;
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        if (end == std::string::npos)
-            end = all.size();
-        lines.push_back(all.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
 
 std::vector<std::string> RunMultimedia() {
     SendMessageA(g_app.mainScreen, LB_RESETCONTENT, 0, 0);
@@ -84,7 +67,7 @@ TEST(ExploreMultimediaReport, SectionsInOrderWithTheSystemsCounts) {
 
 TEST(ExploreMultimediaReport, EveryCaptionHasQuickHelp) {
     auto lines = RunMultimedia();
-    std::vector<std::string> help = HelpLines(2263);
+    std::vector<std::string> help = QuickHelpLines(2263);
     ASSERT_GT(help.size(), 10u);
     EXPECT_EQ(help[0], "OVERVIEW");
     for (const std::string &line : lines) {
@@ -112,7 +95,7 @@ TEST(ExploreMultimediaReport, FixedCaptionsAllHaveQuickHelp) {
                               "Channel 15",     "Patch Caching",
                               "Source",         "Unknown Device",
                               "Capabilities",   "Report Cut Short"};
-    std::vector<std::string> help = HelpLines(2263);
+    std::vector<std::string> help = QuickHelpLines(2263);
     for (const char *caption : captions) {
         SCOPED_TRACE(caption);
         std::string line = std::string(caption) + "\t\003x";

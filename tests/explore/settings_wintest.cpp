@@ -13,6 +13,7 @@
 #include "explore/explore.h"
 #include "inventory/equipment.h"
 #include "report/quick_help.h"
+#include "tests/wintest_env.h"
 
 namespace {
 
@@ -31,34 +32,12 @@ std::vector<std::string> RunReport(void (*tool)(HWND)) {
 }
 
 // The lines of a Quick Help text resource.
-std::vector<std::string> HelpLines(int id) {
-    std::vector<std::string> lines;
-    HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
-    if (!found)
-        return lines;
-    HGLOBAL loaded = LoadResource(g_app.instance, found);
-    const char *text = static_cast<const char *>(LockResource(loaded));
-    DWORD size = SizeofResource(g_app.instance, found);
-    std::string all(text, size);
-    size_t start = 0;
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        if (end == std::string::npos)
-            end = all.size();
-        std::string line = all.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
 
 // Every line the report wrote whose first column is one of the tool's own captions finds its
 // explanation; lines from first to last (exclusive) hold data (names from the system) and are skipped.
 void ExpectHelpForEveryCaption(int helpId, const std::vector<std::string> &lines,
                                bool (*isData)(const std::string &line) = nullptr) {
-    std::vector<std::string> help = HelpLines(helpId);
+    std::vector<std::string> help = QuickHelpLines(helpId);
     ASSERT_GT(help.size(), 10u);
     EXPECT_EQ(help[0], "OVERVIEW");
     for (const std::string &line : lines) {

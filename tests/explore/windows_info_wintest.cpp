@@ -18,27 +18,6 @@ namespace {
 constexpr int kSystemOverviewHelp = 2251;
 constexpr int kLinesBeforeAccessibility = 46;
 
-std::vector<std::string> HelpLines(int id) {
-    std::vector<std::string> lines;
-    HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
-    if (!found)
-        return lines;
-    const char *text = static_cast<const char *>(LockResource(LoadResource(g_app.instance, found)));
-    std::string all(text, SizeofResource(g_app.instance, found));
-    size_t start = 0;
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        if (end == std::string::npos)
-            end = all.size();
-        std::string line = all.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::vector<std::string> RunReport() {
     SendMessageA(g_app.mainScreen, LB_RESETCONTENT, 0, 0);
     ExploreSystemOverview(g_app.mainScreen);
@@ -170,7 +149,7 @@ TEST(SystemOverviewOnWine, AccessibilitySectionsFollowTheQueries) {
 
 TEST(SystemOverviewOnWine, EveryCaptionHasItsQuickHelp) {
     auto lines = RunReport();
-    auto help = HelpLines(kSystemOverviewHelp);
+    auto help = QuickHelpLines(kSystemOverviewHelp);
     ASSERT_GT(help.size(), 50u);
     EXPECT_EQ(help[0], "OVERVIEW");
     int checked = 0;
