@@ -3,13 +3,24 @@
 //
 // Usage:  picgen SRC_DIR OUT_DIR
 //
-// Every SRC_DIR/*.pic file (taken in name order) becomes one resource.  The
+// Every SRC_DIR/*.pic file (taken in name order) becomes one resource, or a
+// numbered series of them.  The
 // binary is written as OUT_DIR/<stem>.bmp or OUT_DIR/<stem>.ico, where <stem>
 // is the source file name without ".pic", and OUT_DIR/pictures.rc gets one
 // line per picture, for example
 //
 //     1500 BITMAP "tb1500.bmp"
 //     1000 ICON "app1000.ico"
+//
+// A header ending in "series N" makes N pictures from the one source, with
+// the IDs ID to ID+N-1, written as <stem>_0 to <stem>_<N-1>:
+//
+//     1700 ICON "gauge1700_0.ico"
+//     ...
+//     1799 ICON "gauge1700_99.ico"
+//
+// Their draw commands may hold {EXPR}, an integer expression over n, the
+// member's number from 0 to N-1 (see "Series" below).
 //
 // Source format (line based; '#' starts a comment anywhere except inside a
 // quoted string of a draw command, blank lines and leading/trailing blanks are
@@ -20,6 +31,7 @@
 //     icon ID sizes S1,S2,...          an icon with one square image per size
 //                                      (32-bit images with an AND mask)
 //     picture ID size WxH              a single drawn picture (24-bit BMP)
+//     ... series N                     any of these three, N times over
 //     palette                          starts the colour table
 //       C = R G B                      pixel character C has that colour
 //       C = transparent                transparent pixel (icons only)
@@ -80,6 +92,19 @@
 //                                      to the including file; it cannot include
 //                                      another).  Give it an extension other
 //                                      than .pic, e.g. ".draw".
+//
+// Series: in the draw commands of a series every {EXPR} is replaced by its
+// value for the member being drawn before the command is read, in numbers,
+// points and strings alike ("{{" gives a '{' of its own).  EXPR is made of
+// decimal numbers, n, + - * / % (C integer arithmetic; dividing by zero is an
+// error), unary minus, parentheses, min(A,B) and max(A,B), e.g.
+//
+//     rect R 2,{29-n*27/99} 5,29
+//     text G 15,12 center scale 2 "{n}"
+//
+// An error in a draw command of a series names the n it happened for.  All the
+// IDs of a series count as used, and two members with identical pixels are an
+// error.
 //
 // Anything doubtful is an error reported as "file:line: message", and the
 // program then exits with status 1 without writing pictures.rc (an old one
@@ -155,10 +180,15 @@ struct Picture {
     int frameHeight = 0;    // bitmaps
     int frameCount = 0;     // bitmaps
     std::vector<int> sizes; // icons
+    int series = 0;         // number of members of a series (0: a single picture)
+    int member = 0;         // which member this is, the value of n in its expressions
     std::map<char, PaletteEntry> palette;
     std::vector<Frame> frames;
 
-    std::string outputName() const { return stem + (kind == Kind::Bitmap ? ".bmp" : ".ico"); }
+    int resourceId() const { return id + member; }
+    std::string outputName() const {
+        return stem + (series ? "_" + std::to_string(member) : "") + (kind == Kind::Bitmap ? ".bmp" : ".ico");
+    }
 };
 
 // One logical source line with its comment removed and blanks trimmed.
@@ -268,7 +298,7 @@ void parseSize(const std::string &token, int limit, const std::string &what, con
 void parseHeader(Picture &pic, const Line &line) {
     const std::string where = locate(pic.source, line.number);
     pic.headerAt = where;
-    const auto tokens = split(line.text);
+    auto tokens = split(line.text);
     if (tokens.empty() || (tokens[0] != "bitmap" && tokens[0] != "icon" && tokens[0] != "picture"))
         fail(where,
              "expected 'bitmap ID frame WxH count N', 'icon ID sizes S1,S2,...' or 'picture ID size WxH' "
@@ -277,10 +307,19 @@ void parseHeader(Picture &pic, const Line &line) {
         fail(where, "missing resource ID");
     pic.id = needNumber(tokens[1], 1, 65535, "resource ID", where);
 
+    // A trailing "series N" makes N pictures with consecutive IDs from the one source.
+    if (tokens.size() >= 4 && tokens[tokens.size() - 2] == "series") {
+        pic.series = needNumber(tokens.back(), 2, 1000, "series count", where);
+        if (pic.id + pic.series - 1 > 65535)
+            fail(where, "the series runs past resource ID 65535 (IDs " + std::to_string(pic.id) + " to " +
+                            std::to_string(pic.id + pic.series - 1) + ")");
+        tokens.resize(tokens.size() - 2);
+    }
+
     if (tokens[0] == "bitmap") {
         pic.kind = Kind::Bitmap;
         if (tokens.size() != 6 || tokens[2] != "frame" || tokens[4] != "count")
-            fail(where, "bitmap header must read 'bitmap ID frame WxH count N'");
+            fail(where, "bitmap header must read 'bitmap ID frame WxH count N [series N]'");
         parseSize(tokens[3], 256, "frame", where, pic.frameWidth, pic.frameHeight);
         pic.frameCount = needNumber(tokens[5], 1, 1000, "frame count", where);
         return;
@@ -290,7 +329,7 @@ void parseHeader(Picture &pic, const Line &line) {
         pic.kind = Kind::Bitmap;
         pic.drawn = true;
         if (tokens.size() != 4 || tokens[2] != "size")
-            fail(where, "picture header must read 'picture ID size WxH'");
+            fail(where, "picture header must read 'picture ID size WxH [series N]'");
         parseSize(tokens[3], 2048, "picture", where, pic.frameWidth, pic.frameHeight);
         pic.frameCount = 1;
         return;
@@ -298,7 +337,7 @@ void parseHeader(Picture &pic, const Line &line) {
 
     pic.kind = Kind::Icon;
     if (tokens.size() < 4 || tokens[2] != "sizes")
-        fail(where, "icon header must read 'icon ID sizes S1,S2,...'");
+        fail(where, "icon header must read 'icon ID sizes S1,S2,... [series N]'");
     std::string list;
     for (std::size_t i = 3; i < tokens.size(); ++i)
         list += tokens[i];
@@ -758,6 +797,177 @@ std::vector<Token> tokenizeDraw(const std::string &raw, const std::string &where
     }
 }
 
+// ---- series expressions ----------------------------------------------------
+
+// An integer expression from inside "{...}", evaluated for one member of a
+// series: decimal literals, the variable n, + - * / % with the usual
+// precedence (C semantics: division truncates toward zero, a remainder takes
+// the sign of the dividend), unary + and -, parentheses, and min(A,B) and
+// max(A,B).  Every value must stay within the range of a 32-bit int.
+class Expression {
+public:
+    Expression(const std::string &text, int n, const std::string &where)
+        : text_(text), n_(n), where_(where) {}
+
+    int value() {
+        const long long v = sum();
+        skipBlanks();
+        if (pos_ < text_.size())
+            error("unexpected '" + text_.substr(pos_, 1) + "'");
+        return static_cast<int>(v);
+    }
+
+private:
+    [[noreturn]] void error(const std::string &message) const {
+        fail(where_, "in {" + text_ + "}: " + message);
+    }
+
+    void skipBlanks() {
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t'))
+            ++pos_;
+    }
+
+    bool accept(char c) {
+        skipBlanks();
+        if (pos_ < text_.size() && text_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+
+    long long checked(long long v) const {
+        if (v < -2147483648LL || v > 2147483647LL)
+            error("the value " + std::to_string(v) + " is out of range");
+        return v;
+    }
+
+    long long sum() {
+        long long v = product();
+        while (true) {
+            if (accept('+'))
+                v = checked(v + product());
+            else if (accept('-'))
+                v = checked(v - product());
+            else
+                return v;
+        }
+    }
+
+    long long product() {
+        long long v = unary();
+        while (true) {
+            const char op = accept('*') ? '*' : accept('/') ? '/' : accept('%') ? '%' : '\0';
+            if (!op)
+                return v;
+            const long long rhs = unary();
+            if (op == '*') {
+                v = checked(v * rhs);
+            } else {
+                if (rhs == 0)
+                    error("division by zero (" + std::to_string(v) + " " + op + " 0)");
+                v = checked(op == '/' ? v / rhs : v % rhs);
+            }
+        }
+    }
+
+    long long unary() {
+        if (accept('-'))
+            return checked(-unary());
+        if (accept('+'))
+            return unary();
+        return primary();
+    }
+
+    long long primary() {
+        skipBlanks();
+        if (pos_ >= text_.size())
+            error(text_.find_first_not_of(" \t") == std::string::npos ? "the expression is empty"
+                                                                      : "the expression ends too early");
+        const char c = text_[pos_];
+        if (accept('(')) {
+            const long long v = sum();
+            if (!accept(')'))
+                error("missing ')'");
+            return v;
+        }
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            const std::size_t start = pos_;
+            while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_])))
+                ++pos_;
+            const std::string digits = text_.substr(start, pos_ - start);
+            if (digits.size() > 10)
+                error("the number " + digits + " is out of range");
+            return checked(std::stoll(digits));
+        }
+        if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
+            const std::size_t start = pos_;
+            while (pos_ < text_.size() &&
+                   (std::isalnum(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '_'))
+                ++pos_;
+            const std::string name = text_.substr(start, pos_ - start);
+            if (name == "n")
+                return n_;
+            if (name == "min" || name == "max") {
+                if (!accept('('))
+                    error("expected '(' after " + name);
+                const long long a = sum();
+                if (!accept(','))
+                    error(name + " takes two values: " + name + "(A,B)");
+                const long long b = sum();
+                if (!accept(')'))
+                    error("missing ')' after the values of " + name);
+                return name == "min" ? std::min(a, b) : std::max(a, b);
+            }
+            error("unknown name '" + name + "' (the only variable is n; the functions are min and max)");
+        }
+        error("unexpected '" + std::string(1, c) + "'");
+    }
+
+    const std::string &text_;
+    const int n_;
+    const std::string &where_;
+    std::size_t pos_ = 0;
+};
+
+// Replaces every {EXPR} in a draw command of a series member by its value for
+// n = member, in words and in strings alike; "{{" stands for a literal '{'.
+// A comment ('#' outside a string) is left as it is.
+std::string expandSeries(const std::string &raw, int member, const std::string &where) {
+    std::string out;
+    bool inString = false;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (c == '#' && !inString) {
+            out += raw.substr(i);
+            break;
+        }
+        if (c == '{') {
+            if (i + 1 < raw.size() && raw[i + 1] == '{') {
+                out += '{';
+                ++i;
+                continue;
+            }
+            const auto close = raw.find('}', i + 1);
+            if (close == std::string::npos)
+                fail(where, "unterminated '{': no closing '}' (write {{ for a '{' of its own)");
+            const std::string text = raw.substr(i + 1, close - i - 1);
+            out += std::to_string(Expression(text, member, where).value());
+            i = close;
+            continue;
+        }
+        if (inString && c == '\\' && i + 1 < raw.size()) {
+            out += c;
+            out += raw[++i];
+            continue;
+        }
+        if (c == '"')
+            inString = !inString;
+        out += c;
+    }
+    return out;
+}
+
 // Runs the draw commands of one picture or frame.
 class Drawing {
 public:
@@ -793,13 +1003,26 @@ private:
     Point point(const Token &token, const std::string &where) const {
         const std::string &s = token.text;
         const auto comma = s.find(',');
+        // A coordinate computed by a series expression may come out negative or huge: that is just off
+        // the canvas (any value outside it will do for the check below, which reports the point as written).
+        const auto coordinate = [](const std::string &t) -> std::optional<int> {
+            const std::string digits = t.size() > 1 && t[0] == '-' ? t.substr(1) : t;
+            if (digits.size() > 9 && digits.find_first_not_of("0123456789") == std::string::npos)
+                return -1;
+            const bool negative = digits.size() != t.size();
+            const auto v = parseNumber(digits, negative ? 1 : 0, 999999999);
+            return v && negative ? std::optional<int>(-*v) : v;
+        };
         std::optional<int> x, y;
         if (comma != std::string::npos) {
-            x = parseNumber(s.substr(0, comma), 0, 99999);
-            y = parseNumber(s.substr(comma + 1), 0, 99999);
+            x = coordinate(s.substr(0, comma));
+            y = coordinate(s.substr(comma + 1));
         }
         if (!x || !y)
-            fail(where, "expected a point X,Y, not '" + s + "'");
+            fail(where, "expected a point X,Y, not '" + s + "'" +
+                            (!pic_.series && s.find('{') != std::string::npos
+                                 ? " ({...} is only allowed in a series: add 'series N' to the header)"
+                                 : ""));
         if (!canvas_.contains(*x, *y))
             fail(where, "point " + s + " is off the " + std::to_string(canvas_.width()) + "x" +
                             std::to_string(canvas_.height()) + " canvas (X runs from 0 to " +
@@ -816,7 +1039,8 @@ private:
 
 void Drawing::command(const fs::path &file, const Line &line, bool allowInclude) {
     const std::string where = locate(file, line.number);
-    const std::vector<Token> tokens = tokenizeDraw(line.raw, where);
+    const std::vector<Token> tokens =
+        tokenizeDraw(pic_.series ? expandSeries(line.raw, pic_.member, where) : line.raw, where);
     if (tokens.empty())
         return;
     const std::string &name = tokens[0].text;
@@ -934,15 +1158,24 @@ std::vector<std::string> drawBlock(const Picture &pic, const fs::path &file, con
     const std::string where = locate(file, start.number);
     if (start.text != "draw")
         fail(where, "'draw' stands alone on its line");
-    Drawing drawing(pic, width, height);
-    while (i < lines.size() && (pic.drawn || split(lines[i].text)[0] != "frame"))
-        drawing.command(file, lines[i++], true);
-    return drawing.rows(where);
+    try {
+        Drawing drawing(pic, width, height);
+        while (i < lines.size() && (pic.drawn || split(lines[i].text)[0] != "frame"))
+            drawing.command(file, lines[i++], true);
+        return drawing.rows(where);
+    } catch (SourceError &e) {
+        // In a series the same line may be fine for one member and wrong for another.
+        if (pic.series)
+            e.message = "with n = " + std::to_string(pic.member) + ": " + e.message;
+        throw;
+    }
 }
 
-Picture parsePicture(const fs::path &file) {
+// Reads one picture; for a series, the member given (counting from 0).
+Picture parsePicture(const fs::path &file, int member) {
     Picture pic;
     pic.source = file;
+    pic.member = member;
     pic.stem = file.stem().string();
     for (char c : pic.stem)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '-' && c != '.')
@@ -1177,6 +1410,30 @@ Bytes makeIcon(const Picture &pic) {
     return out;
 }
 
+Bytes makeFile(const Picture &pic) {
+    return pic.kind == Kind::Bitmap ? makeBitmap(pic) : makeIcon(pic);
+}
+
+// Reads one source file: a single picture, or every member of a series in
+// order.  Members of a series that come out exactly alike almost certainly
+// mean a slip in an expression.
+std::vector<Picture> readSource(const fs::path &file) {
+    std::vector<Picture> members;
+    members.push_back(parsePicture(file, 0));
+    for (int k = 1; k < members.front().series; ++k)
+        members.push_back(parsePicture(file, k));
+    std::map<std::vector<std::uint8_t>, int> seen;
+    for (const Picture &pic : members) {
+        const auto [it, fresh] = seen.emplace(makeFile(pic).data(), pic.member);
+        if (!fresh)
+            fail(pic.headerAt, "members n = " + std::to_string(it->second) +
+                                   " and n = " + std::to_string(pic.member) + " of the series (IDs " +
+                                   std::to_string(pic.id + it->second) + " and " +
+                                   std::to_string(pic.resourceId()) + ") come out identical");
+    }
+    return members;
+}
+
 bool writeFile(const fs::path &path, const std::vector<std::uint8_t> &data) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out)
@@ -1219,16 +1476,29 @@ int main(int argc, char **argv) {
     });
 
     std::vector<Picture> pictures;
-    std::map<int, std::string> ids;
+    std::map<int, std::string> ids;          // where each resource ID comes from
+    std::map<std::string, std::string> outs; // and each output file
     bool ok = true;
     for (const fs::path &src : sources) {
         try {
-            Picture pic = parsePicture(src);
-            const auto [it, fresh] = ids.emplace(pic.id, pic.headerAt);
-            if (!fresh)
-                fail(pic.headerAt,
-                     "resource ID " + std::to_string(pic.id) + " is already used at " + it->second);
-            pictures.push_back(std::move(pic));
+            std::vector<Picture> members = readSource(src);
+            const Picture &first = members.front();
+            const std::string origin = first.series
+                                           ? first.headerAt + " (series " + std::to_string(first.id) + "-" +
+                                                 std::to_string(first.id + first.series - 1) + ")"
+                                           : first.headerAt;
+            for (const Picture &pic : members) {
+                const auto [it, fresh] = ids.emplace(pic.resourceId(), origin);
+                if (!fresh)
+                    fail(pic.headerAt, "resource ID " + std::to_string(pic.resourceId()) +
+                                           " is already used at " + it->second);
+                const auto [out, freshOut] = outs.emplace(pic.outputName(), origin);
+                if (!freshOut)
+                    fail(pic.headerAt,
+                         "output file " + pic.outputName() + " is already written for " + out->second);
+            }
+            for (Picture &pic : members)
+                pictures.push_back(std::move(pic));
         } catch (const SourceError &e) {
             std::cerr << e.where << ": " << e.message << "\n";
             ok = false;
@@ -1251,14 +1521,14 @@ int main(int argc, char **argv) {
 
     std::string rc = "// Generated by picgen from the .pic sources in resources/pictures; do not edit.\n";
     for (const Picture &pic : pictures) {
-        const Bytes data = pic.kind == Kind::Bitmap ? makeBitmap(pic) : makeIcon(pic);
+        const Bytes data = makeFile(pic);
         const fs::path out = outDir / pic.outputName();
         if (!writeFile(out, data.data())) {
             std::cerr << out.generic_string() << ": cannot write file\n";
             fs::remove(rcPath, ec);
             return 1;
         }
-        rc += std::to_string(pic.id) + (pic.kind == Kind::Bitmap ? " BITMAP \"" : " ICON \"") +
+        rc += std::to_string(pic.resourceId()) + (pic.kind == Kind::Bitmap ? " BITMAP \"" : " ICON \"") +
               pic.outputName() + "\"\n";
     }
     if (!writeText(rcPath, rc)) {
