@@ -1,6 +1,7 @@
 #include "action/window_actions.h"
 
 #include "app/globals.h"
+#include "monitor/monitors.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -17,8 +18,24 @@ void ToggleMenuCheck(int id) {
 
 } // namespace
 
-void ToggleMonitorsOnTop(HWND) {
+bool MonitorsOnTop() {
+    HMENU menu = g_app.main ? GetMenu(g_app.main) : nullptr;
+    if (!menu)
+        return true;
+    UINT state = GetMenuState(menu, CMD_MONITORS_ON_TOP, MF_BYCOMMAND);
+    return state == static_cast<UINT>(-1) || (state & MF_CHECKED) != 0;
+}
+
+void ApplyMonitorsOnTop(HWND) {
+    HWND order = MonitorsOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST;
+    for (HWND monitor : g_monitorWindow)
+        if (monitor && IsWindow(monitor))
+            SetWindowPos(monitor, order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ToggleMonitorsOnTop(HWND mainScreen) {
     ToggleMenuCheck(CMD_MONITORS_ON_TOP);
+    ApplyMonitorsOnTop(mainScreen);
 }
 
 void ToggleIncludeSelf(HWND) {

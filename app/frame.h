@@ -37,6 +37,9 @@ void MainWnd_OnToolTip(NMHDR *header);
 
 // Data thread
 bool StartDataThread();
+// Closes the data thread's windows (every monitor and the Analyzing box) and waits for the thread to
+// end, so that no tick runs after the final save.
+void StopDataThread();
 // The small busy window of the data thread, shown while long tools run.
 void ShowAnalyzingBox();
 void HideAnalyzingBox();

@@ -22,6 +22,7 @@ struct AppState {
     HWND topToolbar;
     HWND bottomToolbar;
     HWND dataWindow;
+    HWND analyzingBox;         // the data thread's busy window, hidden when no long tool runs
     UINT newDataMessage;       // "NEWDATAREADY"
     UINT monitorActiveMessage; // "MONITORACTIVE"
     HANDLE dataThread;

@@ -40,6 +40,9 @@ void MainWnd_OnCreate(HWND hwnd) {
 }
 
 void MainWnd_OnDestroy() {
+    // No tick may run after the final save, and no monitor may draw with the shared brushes once
+    // they are gone.
+    StopDataThread();
     // A headless run never writes the history.
     if (!g_app.headless)
         SaveHistory();

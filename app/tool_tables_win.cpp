@@ -3,6 +3,7 @@
 #include "app/frame.h"
 #include "app/globals.h"
 #include "explore/explore.h"
+#include "monitor/monitors.h"
 
 namespace {
 
@@ -20,7 +21,8 @@ const ReportFunction kExploreReports[] = {
     ExploreVideoMetrics,  ExploreWindowList,      ExploreWindowsModules};
 const ReportFunction kCheckReports[] = {E, E, E, E, E, E, E, E, E};
 const ReportFunction kBoostReports[] = {E, E, E, E, E, E, E, E, E, E};
-const ReportFunction kMonitorReports[] = {E, E, E, E, E, E};
+const ReportFunction kMonitorReports[] = {OpenUsageMonitor, OpenDiskMonitor,     OpenMemoryMonitor,
+                                          OpenPriorityMap,  OpenSoftwareMonitor, OpenSystemMonitor};
 const ReportFunction kDiagnoseReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kBottleReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kProgramsReports[] = {E, E, E, E, E, E, E, E};

@@ -13,9 +13,6 @@ void SamplerTick();
 // tick again (tests).
 void ResetSampler();
 
-constexpr int kMaxMonitorWindows = 6;
-// Monitor windows receive the new-data message after every active tick, in the order they were
-// registered. A window registers when it opens and unregisters when it is destroyed; registering a
-// seventh window, or one already registered, does nothing.
-void RegisterMonitorWindow(HWND window);
-void UnregisterMonitorWindow(HWND window);
+// While held, the data thread's timer does not tick the sampler (window tests tick it themselves).
+void HoldSampler(bool hold);
+bool SamplerHeld();

@@ -15,6 +15,7 @@
 #include "app/toolhelp.h"
 #include "inventory/equipment.h"
 #include "inventory/measurements.h"
+#include "monitor/monitors.h"
 #include "monitor/sampler_tick.h"
 #include "monitor/usage.h"
 #include "report/utilities_win.h"
@@ -38,7 +39,7 @@ struct ForegroundState {
 SamplerState g_state;
 ForegroundState g_foreground;
 SamplerReadings g_readings; // one tick's readings; kept here so that the tick allocates nothing
-HWND g_monitors[kMaxMonitorWindows];
+volatile LONG g_samplerHeld;
 
 const char kStatData[] = "PerfStats\\StatData";
 
@@ -301,8 +302,9 @@ void ReadMachine(SamplerReadings &r) {
     CountSoftware(r);
 }
 
+// The open monitors, in the order of their slots.
 void NotifyMonitors() {
-    for (HWND window : g_monitors)
+    for (HWND window : g_monitorWindow)
         if (window && IsWindow(window))
             SendMessageA(window, g_app.newDataMessage, 0, 0);
 }
@@ -341,21 +343,10 @@ void ResetSampler() {
     memset(&g_foreground, 0, sizeof g_foreground);
 }
 
-void RegisterMonitorWindow(HWND window) {
-    if (!window)
-        return;
-    for (HWND registered : g_monitors)
-        if (registered == window)
-            return;
-    for (HWND &slot : g_monitors)
-        if (!slot) {
-            slot = window;
-            return;
-        }
+void HoldSampler(bool hold) {
+    InterlockedExchange(&g_samplerHeld, hold ? 1 : 0);
 }
 
-void UnregisterMonitorWindow(HWND window) {
-    for (HWND &slot : g_monitors)
-        if (slot == window)
-            slot = nullptr;
+bool SamplerHeld() {
+    return InterlockedCompareExchange(&g_samplerHeld, 0, 0) != 0;
 }

@@ -6,6 +6,8 @@
 
 #include "app/frame.h"
 #include "app/globals.h"
+#include "monitor/monitors.h"
+#include "monitor/sampler.h"
 #include "tests/wintest_env.h"
 
 const char kTestMainClass[] = "QUORVEX_WINTEST";
@@ -24,6 +26,8 @@ public:
         ASSERT_NE(CreateMainWindow(kTestMainClass, WS_OVERLAPPEDWINDOW | WS_VISIBLE), nullptr);
         InitializeStage();
         InitializeCriticalSection(&g_app.printerLock);
+        // The tests tick the sampler themselves; the data thread's timer only does when a test lets it.
+        HoldSampler(true);
         ASSERT_TRUE(StartDataThread());
     }
 };
@@ -36,6 +40,16 @@ void PumpMessages() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+}
+
+void CloseMonitors() {
+    for (HWND &window : g_monitorWindow) {
+        HWND open = window;
+        if (open && IsWindow(open))
+            SendMessageA(open, WM_COMMAND, IDCANCEL, 0);
+        window = nullptr;
+    }
+    PumpMessages();
 }
 
 std::vector<std::string> QuickHelpLines(int id) {

@@ -372,6 +372,49 @@ TEST(SingleInstance, SecondCopyRaisesTheFirstAndLeaves) {
     EXPECT_EQ(FileSizeOf(HistoryPath()), 15524u);
 }
 
+// The history is read at start, ticks add to it while the program runs, and the exit writes it back.
+TEST(History, ReadAtStartGrowsAndIsWrittenAtExit) {
+    std::string image(15524, '\0');
+    const float monitored = 1000.0f;
+    const uint32_t keystrokes = 12345, shutdownQueries = 3;
+    memcpy(&image[0], &monitored, 4);
+    memcpy(&image[428], &keystrokes, 4);
+    memcpy(&image[3300], &shutdownQueries, 4);
+    HANDLE h = CreateFileA(HistoryPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(h, image.data(), static_cast<DWORD>(image.size()), &written, nullptr);
+    CloseHandle(h);
+
+    RunningCopy copy("");
+    ASSERT_TRUE(copy.started());
+    HWND main = WaitForWindow("QUORVEX", nullptr, 15000);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntilStarted(copy.process(), main));
+    ASSERT_NE(WaitForWindow("QXDynamic", nullptr, 15000), nullptr) << "the data thread runs";
+    Sleep(3500); // three ticks or more
+    PostMessageA(main, WM_COMMAND, 2, 0);
+    ASSERT_EQ(WaitForSingleObject(copy.process(), 10000), WAIT_OBJECT_0);
+
+    std::string saved(15524, '\0');
+    h = CreateFileA(HistoryPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD read = 0;
+    ReadFile(h, &saved[0], 15524, &read, nullptr);
+    CloseHandle(h);
+    ASSERT_EQ(read, 15524u);
+    EXPECT_EQ(FileSizeOf(HistoryPath()), 15524u);
+    float nowMonitored;
+    uint32_t nowKeystrokes, nowShutdownQueries;
+    memcpy(&nowMonitored, &saved[0], 4);
+    memcpy(&nowKeystrokes, &saved[428], 4);
+    memcpy(&nowShutdownQueries, &saved[3300], 4);
+    EXPECT_GE(nowMonitored, monitored + 2.0f) << "monitored seconds kept and grown";
+    EXPECT_LE(nowMonitored, monitored + 30.0f);
+    EXPECT_GE(nowKeystrokes, keystrokes);
+    EXPECT_EQ(nowShutdownQueries, shutdownQueries);
+}
+
 std::string BoxText(HWND box) {
     std::string found;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -8,6 +8,7 @@
 
 #include "app/globals.h"
 #include "inventory/equipment.h"
+#include "monitor/monitors.h"
 #include "monitor/performance.h"
 #include "monitor/sampler.h"
 #include "monitor/sampler_tick.h"
@@ -198,7 +199,7 @@ LRESULT CALLBACK CountingMonitorProc(HWND window, UINT message, WPARAM wParam, L
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-TEST_F(SamplerWinTest, ActiveTicksNotifyRegisteredMonitorsOnlyWhileRegistered) {
+TEST_F(SamplerWinTest, ActiveTicksNotifyOpenMonitorsOnlyWhileOpen) {
     WNDCLASSA cls = {};
     cls.lpfnWndProc = CountingMonitorProc;
     cls.hInstance = GetModuleHandleA(nullptr);
@@ -208,14 +209,13 @@ TEST_F(SamplerWinTest, ActiveTicksNotifyRegisteredMonitorsOnlyWhileRegistered) {
                                  cls.hInstance, nullptr);
     ASSERT_NE(monitor, nullptr);
     g_newData = 0;
-    RegisterMonitorWindow(monitor);
-    RegisterMonitorWindow(monitor); // once only
+    g_monitorWindow[kDiskMonitor] = monitor;
     TypedTick();
     EXPECT_EQ(g_newData, 0) << "first tick";
     TypedTick();
     TypedTick();
     EXPECT_EQ(g_newData, 2);
-    UnregisterMonitorWindow(monitor);
+    g_monitorWindow[kDiskMonitor] = nullptr;
     TypedTick();
     EXPECT_EQ(g_newData, 2);
     DestroyWindow(monitor);

@@ -10,6 +10,7 @@
 #include "monitor/history_file.h"
 #include "monitor/performance.h"
 #include "monitor/usage.h"
+#include "tests/wintest_env.h"
 
 namespace {
 
@@ -134,17 +135,62 @@ TEST(UsageHook, RecordedEventsRaiseTheCounters) {
     CountRecordedEvent(&right);
     EXPECT_EQ(g_input.helpKeys, before.helpKeys + 1);
     EXPECT_EQ(g_input.keystrokes, before.keystrokes + 1);
-    EXPECT_EQ(g_input.rightClicks, before.rightClicks + 1);
     EXPECT_EQ(g_input.pointerActions, before.pointerActions + 1);
+    EXPECT_EQ(g_input.rightClicks, before.rightClicks + 1);
     EXPECT_EQ(g_input.navigationActions, before.navigationActions);
 }
 
-TEST(UsageHook, InstallsAndRemoves) {
-    g_app.headless = true; // a failure would be reported on standard error
+void SendKey(WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
+void SendClickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
+// Real input aimed at the suite's own window goes through the installed hook (the only input such a
+// hook sees under Wine); after removal nothing more is counted.
+TEST(UsageHook, CountsRealInputWhileInstalled) {
+    g_app.headless = true; // a failed installation would be reported on standard error
     InstallUsageHook();
-    RemoveUsageHook();
     g_app.headless = false;
-    SUCCEED() << "install and removal returned";
+    SetForegroundWindow(g_app.main);
+    SetFocus(g_app.mainScreen);
+    PumpMessages();
+    InputCounters before = g_input;
+    SendKey(VK_F5);
+    SendKey('A');
+    // A click on the Main Screen's title, which does nothing with it.
+    RECT title;
+    GetWindowRect(g_app.mainTitle, &title);
+    SendClickAt(POINT{(title.left + title.right) / 2, (title.top + title.bottom) / 2});
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 3000 && (g_input.keystrokes < before.keystrokes + 2 ||
+                                             g_input.pointerActions < before.pointerActions + 1)) {
+        PumpMessages();
+        Sleep(20);
+    }
+    EXPECT_EQ(g_input.keystrokes, before.keystrokes + 2);
+    EXPECT_EQ(g_input.functionKeys, before.functionKeys + 1);
+    EXPECT_EQ(g_input.rightClicks, before.rightClicks);
+    EXPECT_EQ(g_input.pointerActions, before.pointerActions + 1);
+    EXPECT_EQ(g_input.navigationActions, before.navigationActions);
+    RemoveUsageHook();
+    PumpMessages();
+    InputCounters after = g_input;
+    SendKey('B');
+    Sleep(200);
+    PumpMessages();
+    EXPECT_EQ(g_input.keystrokes, after.keystrokes);
 }
 
 } // namespace
