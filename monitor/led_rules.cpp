@@ -5,7 +5,7 @@
 namespace {
 
 // Rows in dialog order, top to bottom.
-const LedMonitorSpec kLedMonitors[kLedMonitorKinds] = {
+const LedMonitorLayout kLedMonitors[kLedMonitorKinds] = {
     {10100,
      "System Monitor",
      LedColour::kByColumn,
@@ -54,7 +54,7 @@ int ClampLit(int64_t lit) {
 
 } // namespace
 
-const LedMonitorSpec &LedMonitorOf(LedMonitorKind kind) {
+const LedMonitorLayout &LedMonitorOf(LedMonitorKind kind) {
     return kLedMonitors[kind];
 }
 
@@ -74,7 +74,7 @@ int LitCount(LitRule rule, uint32_t value, uint32_t fullScale) {
     return 0;
 }
 
-int RowLitCount(const LedRowSpec &row, const PerformanceSample &sample) {
+int RowLitCount(const LedRow &row, const PerformanceSample &sample) {
     return LitCount(row.rule, sample.word[row.sampleWord], row.fullScale);
 }
 
@@ -92,9 +92,9 @@ CellColour LitCellColour(LedColour colour, int column) {
     return CellColour::kGreen;
 }
 
-bool FindLedCell(const LedMonitorSpec &spec, int cellId, int *row, int *column) {
-    for (int r = 0; r < spec.rowCount; ++r) {
-        int offset = cellId - spec.rows[r].firstCell;
+bool FindLedCell(const LedMonitorLayout &layout, int cellId, int *row, int *column) {
+    for (int r = 0; r < layout.rowCount; ++r) {
+        int offset = cellId - layout.rows[r].firstCell;
         if (offset >= 0 && offset < kLedCells) {
             *row = r;
             *column = offset;

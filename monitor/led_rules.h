@@ -20,7 +20,7 @@ enum class LitRule : uint8_t {
     kScale,        // v * 10 / full scale
 };
 
-struct LedRowSpec {
+struct LedRow {
     const char *label;
     int firstCell; // cell ids run firstCell .. firstCell + 9, left to right
     int sampleWord;
@@ -43,25 +43,25 @@ enum LedMonitorKind : int { kLedSystem, kLedDisk, kLedMemory, kLedSoftware, kLed
 
 constexpr int kMaxLedRows = 8;
 
-struct LedMonitorSpec {
+struct LedMonitorLayout {
     int dialogId;
     const char *title;
     LedColour colour;
     int rowCount;
-    LedRowSpec rows[kMaxLedRows];
+    LedRow rows[kMaxLedRows];
 };
 
-const LedMonitorSpec &LedMonitorOf(LedMonitorKind kind);
+const LedMonitorLayout &LedMonitorOf(LedMonitorKind kind);
 
 // The number of lit cells for a value under a rule, clamped to 0..10 (a full scale of 0 lights none).
 int LitCount(LitRule rule, uint32_t value, uint32_t fullScale);
 // The lit count of one row, read from the sample.
-int RowLitCount(const LedRowSpec &row, const PerformanceSample &sample);
+int RowLitCount(const LedRow &row, const PerformanceSample &sample);
 // The colour of a lit cell in column 0..9.
 CellColour LitCellColour(LedColour colour, int column);
 
 // Row and column of a cell id in a monitor; false when the id is no cell of it.
-bool FindLedCell(const LedMonitorSpec &spec, int cellId, int *row, int *column);
+bool FindLedCell(const LedMonitorLayout &layout, int cellId, int *row, int *column);
 
 // Sets the row's flags so that the first `lit` cells are 1 and the rest 0. Writes the columns whose
 // flag changed, left to right, into changed[] and returns how many there were.

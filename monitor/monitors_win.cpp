@@ -93,24 +93,24 @@ LedMonitorKind LedKindOf(HWND dialog) {
 void LedMonitor_OnNewData(HWND dialog, LedMonitorKind kind) {
     if (!g_sample)
         return;
-    const LedMonitorSpec &spec = LedMonitorOf(kind);
-    for (int r = 0; r < spec.rowCount; ++r) {
+    const LedMonitorLayout &layout = LedMonitorOf(kind);
+    for (int r = 0; r < layout.rowCount; ++r) {
         int changed[kLedCells];
-        int lit = RowLitCount(spec.rows[r], *g_sample);
+        int lit = RowLitCount(layout.rows[r], *g_sample);
         int count = UpdateLitRow(g_ledLit[kind][r], kLedCells, lit, changed);
         for (int i = 0; i < count; ++i)
-            InvalidateCell(dialog, spec.rows[r].firstCell + changed[i]);
+            InvalidateCell(dialog, layout.rows[r].firstCell + changed[i]);
     }
 }
 
 void LedMonitor_OnDrawItem(LedMonitorKind kind, const DRAWITEMSTRUCT *item) {
     if (!(item->itemAction & ODA_DRAWENTIRE))
         return;
-    const LedMonitorSpec &spec = LedMonitorOf(kind);
+    const LedMonitorLayout &layout = LedMonitorOf(kind);
     int row, column;
-    if (!FindLedCell(spec, static_cast<int>(item->CtlID), &row, &column))
+    if (!FindLedCell(layout, static_cast<int>(item->CtlID), &row, &column))
         return;
-    DrawCell(item, g_ledLit[kind][row][column] != 0, LitCellColour(spec.colour, column));
+    DrawCell(item, g_ledLit[kind][row][column] != 0, LitCellColour(layout.colour, column));
 }
 
 INT_PTR CALLBACK LedMonitorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -41,20 +41,20 @@ TEST(LedMonitors, RowsAndCellIds) {
     const int dialogs[kLedMonitorKinds] = {10100, 10200, 10300, 10400};
     std::set<int> ids;
     for (int k = 0; k < kLedMonitorKinds; ++k) {
-        const LedMonitorSpec &spec = LedMonitorOf(static_cast<LedMonitorKind>(k));
-        EXPECT_EQ(spec.rowCount, expectedRows[k]);
-        EXPECT_EQ(spec.dialogId, dialogs[k]);
-        for (int r = 0; r < spec.rowCount; ++r)
+        const LedMonitorLayout &layout = LedMonitorOf(static_cast<LedMonitorKind>(k));
+        EXPECT_EQ(layout.rowCount, expectedRows[k]);
+        EXPECT_EQ(layout.dialogId, dialogs[k]);
+        for (int r = 0; r < layout.rowCount; ++r)
             for (int c = 0; c < kLedCells; ++c) {
-                int id = spec.rows[r].firstCell + c;
+                int id = layout.rows[r].firstCell + c;
                 EXPECT_TRUE(ids.insert(id).second) << id;
                 int row = -1, column = -1;
-                ASSERT_TRUE(FindLedCell(spec, id, &row, &column)) << id;
+                ASSERT_TRUE(FindLedCell(layout, id, &row, &column)) << id;
                 EXPECT_EQ(row, r);
                 EXPECT_EQ(column, c);
             }
         int row, column;
-        EXPECT_FALSE(FindLedCell(spec, spec.dialogId, &row, &column));
+        EXPECT_FALSE(FindLedCell(layout, layout.dialogId, &row, &column));
     }
     // The System Monitor's CPU row starts at 10101; the Disk Monitor's rows run downwards in ids.
     EXPECT_EQ(LedMonitorOf(kLedSystem).rows[0].firstCell, 10101);
@@ -70,10 +70,10 @@ TEST(LedMonitors, RowsReadTheirSampleWords) {
     sample.word[kSamplePhysicalFree] = 25;
     sample.word[kSampleThreads] = 460;
     sample.word[kSampleProcesses] = 5;
-    const LedMonitorSpec &system = LedMonitorOf(kLedSystem);
-    const LedMonitorSpec &disk = LedMonitorOf(kLedDisk);
-    const LedMonitorSpec &memory = LedMonitorOf(kLedMemory);
-    const LedMonitorSpec &software = LedMonitorOf(kLedSoftware);
+    const LedMonitorLayout &system = LedMonitorOf(kLedSystem);
+    const LedMonitorLayout &disk = LedMonitorOf(kLedDisk);
+    const LedMonitorLayout &memory = LedMonitorOf(kLedMemory);
+    const LedMonitorLayout &software = LedMonitorOf(kLedSoftware);
     EXPECT_EQ(RowLitCount(system.rows[0], sample), 1);    // CPU 1 %: ceil
     EXPECT_EQ(RowLitCount(disk.rows[0], sample), 0);      // Space Free 1 %: floor
     EXPECT_EQ(RowLitCount(disk.rows[7], sample), 10);     // Write Size 0: all ten
