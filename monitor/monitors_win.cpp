@@ -186,6 +186,8 @@ int FillPriorityRows(HWND dialog) {
     HANDLE processes = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (processes == INVALID_HANDLE_VALUE)
         return 0;
+    // One thread snapshot serves every row of this update.
+    HANDLE threads = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
     int filled = 0;
     PROCESSENTRY32 entry;
     entry.dwSize = sizeof entry;
@@ -197,16 +199,15 @@ int FillPriorityRows(HWND dialog) {
             !IsWindowVisible(caption.window))
             continue;
         SetDlgItemTextA(dialog, PriorityLabelId(filled), caption.caption);
-        HANDLE threads = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
         uint8_t levels[kPriorityLevels];
         ProcessLevels(threads, entry.th32ProcessID, levels);
-        if (threads != INVALID_HANDLE_VALUE)
-            CloseHandle(threads);
         uint8_t cells[kPriorityCells];
         PriorityCellFlags(levels, cells);
         SetPriorityRow(dialog, filled, cells);
         ++filled;
     }
+    if (threads != INVALID_HANDLE_VALUE)
+        CloseHandle(threads);
     CloseHandle(processes);
     return filled;
 }
