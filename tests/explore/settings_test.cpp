@@ -25,27 +25,6 @@ std::vector<std::string> Lines(const ReportBuffer &report) {
     return lines;
 }
 
-TEST(ExploreStartupSettings, KeysAndCaptionsInOrder) {
-    const char *expected[kStartupKeyCount][2] = {
-        {"display.drv", "Video Card Driver"},
-        {"displayinf", "Video Card Installer Info"},
-        {"aspect", "Video Aspect Ratios"},
-        {"keyboard.typ", "Keyboard Type"},
-        {"mouse.drv", "Mouse Driver"},
-        {"language.dll", "Language"},
-        {"system.drv", "Operating System"},
-        {"codepage", "Code Page"},
-        {"woafont.fon", "Default Font"},
-        {"network.drv", "Network Driver"},
-        {"secondnet.drv", "Second Network Driver"},
-    };
-    for (int i = 0; i < kStartupKeyCount; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_STREQ(kStartupKeys[i].key, expected[i][0]);
-        EXPECT_STREQ(kStartupKeys[i].caption, expected[i][1]);
-    }
-}
-
 void FakeIni(void *, const char *key, char *value, size_t size) {
     if (strcmp(key, "display.drv") == 0)
         snprintf(value, size, "%s", "vga.drv");

@@ -562,23 +562,13 @@ TEST(IdentificationPorts, ParallelPortsPresentAndEcp) {
 
 TEST(IdentificationMouse, EachIdNamesItsGroup) {
     const NamedIdRow cases[] = {
+        // One or two ids of each group: the group edges and ids out of numeric order.
         {"*PNP0F00", "Microsoft Serial Port Mouse"},
-        {"*PNP0F01", "Microsoft Serial Port Mouse"},
-        {"*PNP0F02", "Microsoft Serial Port Mouse"},
-        {"*PNP0F03", "Microsoft Serial Port Mouse"},
-        {"*PNP0F09", "Microsoft Serial Port Mouse"},
-        {"*PNP0F0A", "Microsoft Serial Port Mouse"},
         {"*PNP0F0B", "Microsoft Serial Port Mouse"},
-        {"*PNP0F04", "Mouse Systems Mouse"},
         {"*PNP0F05", "Mouse Systems Mouse"},
         {"*PNP0F06", "Genius Mouse"},
-        {"*PNP0F07", "Genius Mouse"},
-        {"*PNP0F08", "Logitech Mouse"},
         {"*PNP0F12", "Logitech Mouse"},
         {"*PNP0F0C", "MS Compatible Mouse"},
-        {"*PNP0F0D", "MS Compatible Mouse"},
-        {"*PNP0F0E", "MS Compatible Mouse"},
-        {"*PNP0F0F", "MS Compatible Mouse"},
         {"*PNP0F11", "MS Compatible Mouse"},
         {"*PNP0F10", "Texas Instruments Mouse"},
         {"*PNP0F13", "Microsoft PS/2 Port Mouse"},
