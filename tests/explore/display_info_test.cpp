@@ -11,15 +11,9 @@
 #include <vector>
 
 #include "explore/display_info.h"
+#include "tests/report_buffer_helpers.h"
 
 namespace {
-
-std::unique_ptr<ReportBuffer> NewReport() {
-    auto report = std::make_unique<ReportBuffer>();
-    memset(report.get(), 0, sizeof *report);
-    BeginReport(*report);
-    return report;
-}
 
 std::string Line(const ReportBuffer &report, int i) {
     return report.line[i];

@@ -7,22 +7,9 @@
 #include <vector>
 
 #include "explore/multimedia_ports.h"
+#include "tests/report_buffer_helpers.h"
 
 namespace {
-
-std::unique_ptr<ReportBuffer> NewReport() {
-    auto report = std::make_unique<ReportBuffer>();
-    memset(report.get(), 0, sizeof *report);
-    BeginReport(*report);
-    return report;
-}
-
-std::vector<std::string> Lines(const ReportBuffer &report) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < report.count; ++i)
-        lines.push_back(report.line[i]);
-    return lines;
-}
 
 int Find(const std::vector<std::string> &lines, const std::string &line, int from = 0) {
     for (int i = from; i < static_cast<int>(lines.size()); ++i)

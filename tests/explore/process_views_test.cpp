@@ -7,15 +7,9 @@
 #include <string>
 
 #include "explore/process_views.h"
+#include "tests/report_buffer_helpers.h"
 
 namespace {
-
-std::unique_ptr<ReportBuffer> NewReport() {
-    auto report = std::make_unique<ReportBuffer>();
-    std::memset(report.get(), 0, sizeof(ReportBuffer));
-    BeginReport(*report);
-    return report;
-}
 
 std::string Line(const ReportBuffer &report, int i) {
     return report.line[i];

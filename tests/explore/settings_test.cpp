@@ -8,22 +8,9 @@
 #include <vector>
 
 #include "explore/settings.h"
+#include "tests/report_buffer_helpers.h"
 
 namespace {
-
-std::unique_ptr<ReportBuffer> NewReport() {
-    auto report = std::make_unique<ReportBuffer>();
-    memset(report.get(), 0, sizeof *report);
-    BeginReport(*report);
-    return report;
-}
-
-std::vector<std::string> Lines(const ReportBuffer &report) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < report.count; ++i)
-        lines.push_back(report.line[i]);
-    return lines;
-}
 
 void FakeIni(void *, const char *key, char *value, size_t size) {
     if (strcmp(key, "display.drv") == 0)

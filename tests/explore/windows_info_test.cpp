@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "explore/windows_info.h"
+#include "tests/report_buffer_helpers.h"
 
 namespace {
 
@@ -137,20 +138,6 @@ WindowsInfo SampleInfo() {
     info.powerOffActive = Known(0);
     info.powerOffTimeout = Known(0);
     return info;
-}
-
-std::vector<std::string> Lines(const ReportBuffer &r) {
-    std::vector<std::string> out;
-    for (int i = 0; i < r.count; ++i)
-        out.push_back(r.line[i]);
-    return out;
-}
-
-std::unique_ptr<ReportBuffer> NewReport() {
-    auto r = std::make_unique<ReportBuffer>();
-    memset(r.get(), 0, sizeof *r);
-    BeginReport(*r);
-    return r;
 }
 
 TEST(WindowsInfoReport, WithoutAccessibilityEndsAfterEnergySaving) {
