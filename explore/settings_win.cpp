@@ -11,6 +11,7 @@
 #include "explore/settings.h"
 #include "inventory/equipment.h"
 #include "report/main_screen.h"
+#include "report/utilities.h"
 
 namespace {
 
@@ -185,16 +186,16 @@ void ExploreMemory(HWND mainScreen) {
         return;
     BeginReport(*g_report);
     MEMORYSTATUS status = {};
-    status.dwLength = 32;
+    status.dwLength = sizeof status;
     GlobalMemoryStatus(&status);
     MemoryFigures m = {};
     m.memoryLoad = status.dwMemoryLoad;
-    m.totalPhys = static_cast<uint32_t>(status.dwTotalPhys);
-    m.availPhys = static_cast<uint32_t>(status.dwAvailPhys);
-    m.totalPageFile = static_cast<uint32_t>(status.dwTotalPageFile);
-    m.availPageFile = static_cast<uint32_t>(status.dwAvailPageFile);
-    m.totalVirtual = static_cast<uint32_t>(status.dwTotalVirtual);
-    m.availVirtual = static_cast<uint32_t>(status.dwAvailVirtual);
+    m.totalPhys = SaturateToU32(status.dwTotalPhys);
+    m.availPhys = SaturateToU32(status.dwAvailPhys);
+    m.totalPageFile = SaturateToU32(status.dwTotalPageFile);
+    m.availPageFile = SaturateToU32(status.dwAvailPageFile);
+    m.totalVirtual = SaturateToU32(status.dwTotalVirtual);
+    m.availVirtual = SaturateToU32(status.dwAvailVirtual);
     WriteMemoryReport(*g_report, m);
     ShowReport();
 }

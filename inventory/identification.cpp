@@ -356,8 +356,9 @@ void StageGamePorts(const RegistryAccess &registry, EquipmentRecord &record) {
         record.gamePort = 1;
 }
 
-void StageProcessors(const RegistryAccess &registry, EquipmentRecord &record, int processorType) {
-    bool coprocessor = ProbeFirstInstance(registry, "ENUM\\BIOS\\*PNP0C04\\%.2X", nullptr) >= 0;
+void StageProcessors(const RegistryAccess &registry, EquipmentRecord &record, int processorType,
+                     bool fpuBuiltIn) {
+    bool coprocessor = fpuBuiltIn || ProbeFirstInstance(registry, "ENUM\\BIOS\\*PNP0C04\\%.2X", nullptr) >= 0;
     record.fpuType = coprocessor ? 1 : 0;
     switch (processorType) {
         case 386:
@@ -369,6 +370,18 @@ void StageProcessors(const RegistryAccess &registry, EquipmentRecord &record, in
         default:
             break; // CPU type stays 0; the FPU type tells only whether a coprocessor was found
     }
+}
+
+ProcessorClassInfo ClassifyProcessor(int processorType, int architecture, int level) {
+    const int kArchitectureX86 = 0;
+    const int kArchitectureX64 = 9;
+    const int kTypeX64 = 8664;
+    if (processorType == 386 || processorType == 486 || processorType == 586)
+        return {processorType, architecture == kArchitectureX86 && level >= 6};
+    if (processorType == kTypeX64 || architecture == kArchitectureX64 ||
+        (architecture == kArchitectureX86 && level >= 6))
+        return {586, true};
+    return {processorType, false};
 }
 
 void StageCdrom(const RegistryAccess &registry, EquipmentRecord &record) {

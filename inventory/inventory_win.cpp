@@ -24,8 +24,14 @@ void StepPyramid(void *) {
 void RunDeviceWalk(HWND) {
     SYSTEM_INFO info;
     GetSystemInfo(&info);
-    StageHooks hooks = {nullptr, AnnounceRegistryStage, StepPyramid, static_cast<int>(info.dwProcessorType),
-                        GetSystemMetrics(SM_SLOWMACHINE)};
+    ProcessorClassInfo processor = ClassifyProcessor(static_cast<int>(info.dwProcessorType),
+                                                     info.wProcessorArchitecture, info.wProcessorLevel);
+    StageHooks hooks = {nullptr,
+                        AnnounceRegistryStage,
+                        StepPyramid,
+                        processor.type,
+                        GetSystemMetrics(SM_SLOWMACHINE),
+                        processor.fpuBuiltIn};
     RunRegistryStages(MachineRegistryAccess(), *g_equipment, hooks);
 }
 

@@ -101,9 +101,9 @@ void MemoryStatus(void *, uint32_t *physical, uint32_t *pageFile, uint32_t *virt
     MEMORYSTATUS status = {};
     status.dwLength = sizeof status;
     GlobalMemoryStatus(&status);
-    *physical = static_cast<uint32_t>(status.dwTotalPhys);
-    *pageFile = static_cast<uint32_t>(status.dwTotalPageFile);
-    *virtualBytes = static_cast<uint32_t>(status.dwTotalVirtual);
+    *physical = SaturateToU32(status.dwTotalPhys);
+    *pageFile = SaturateToU32(status.dwTotalPageFile);
+    *virtualBytes = SaturateToU32(status.dwTotalVirtual);
 }
 
 uint32_t ReadMultimediaTimer(void *) {

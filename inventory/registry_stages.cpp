@@ -111,7 +111,7 @@ void RunRegistryStages(const RegistryAccess &registry, EquipmentRecord &record, 
     announce("Game Ports");
     StageGamePorts(registry, record);
     announce("Processors");
-    StageProcessors(registry, record, hooks.processorType);
+    StageProcessors(registry, record, hooks.processorType, hooks.fpuBuiltIn != 0);
     step();
     announce("Motherboard");
     StageMotherboard(registry, record);

@@ -15,6 +15,8 @@ struct StageHooks {
     int processorType;
     // Non-zero when Windows says the machine is slow (the SM_SLOWMACHINE metric).
     int slowMachine;
+    // Non-zero when the processor is known to carry its numeric coprocessor (ClassifyProcessor).
+    int fpuBuiltIn;
 };
 
 void RunRegistryStages(const RegistryAccess &registry, EquipmentRecord &record, const StageHooks &hooks);
@@ -31,7 +33,20 @@ void StageMouse(const RegistryAccess &registry, EquipmentRecord &record);
 void StagePs2Ports(const RegistryAccess &registry, EquipmentRecord &record);
 void StageSoundDevices(const RegistryAccess &registry, EquipmentRecord &record);
 void StageGamePorts(const RegistryAccess &registry, EquipmentRecord &record);
-void StageProcessors(const RegistryAccess &registry, EquipmentRecord &record, int processorType);
+// fpuBuiltIn counts as a coprocessor found, whatever the device tree says.
+void StageProcessors(const RegistryAccess &registry, EquipmentRecord &record, int processorType,
+                     bool fpuBuiltIn = false);
+
+// The processor the stages work with, from what the system information call reports: the type
+// itself (386, 486, 586), its architecture (0 x86, 9 x86-64) and level (3, 4, 5, 6, ...). A processor
+// newer than the classes the stages know (an x86-64 processor, reported as type 8664, or an x86 of
+// level 6 and up) counts as the newest class, 586 with its built-in coprocessor, never as no
+// processor at all. Windows 95 leaves the level unset: there the type decides.
+struct ProcessorClassInfo {
+    int type;
+    bool fpuBuiltIn;
+};
+ProcessorClassInfo ClassifyProcessor(int processorType, int architecture, int level);
 void StageCdrom(const RegistryAccess &registry, EquipmentRecord &record);
 void StageScsiAdaptors(const RegistryAccess &registry, EquipmentRecord &record);
 void StageVideoCardType(const RegistryAccess &registry, EquipmentRecord &record);

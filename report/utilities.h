@@ -34,6 +34,12 @@ struct ScreenPoint {
 // desktop's right or bottom edge.
 ScreenPoint CenteredPosition(int width, int height, const ScreenRect *other, const ScreenRect &desktop);
 
+// A 64-bit size as a 32-bit figure: values past the 32-bit range read as the largest 32-bit value,
+// as a 32-bit program is shown them, never wrapped.
+inline uint32_t SaturateToU32(uint64_t value) {
+    return value > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(value);
+}
+
 // Copies at most size - 1 characters of source, upper-cased; the destination is always terminated.
 // With no source the destination is left untouched.
 void CopyUpper(const char *source, char *destination, size_t size);

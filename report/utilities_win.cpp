@@ -177,7 +177,8 @@ int FindMainModule(DWORD processId, MODULEENTRY32 *entry) {
     if (snapshot == INVALID_HANDLE_VALUE)
         return 0;
     MODULEENTRY32 module = {};
-    module.dwSize = 548;
+    // The record's own size: 548 bytes in a 32-bit program, 568 in a 64-bit one.
+    module.dwSize = sizeof module;
     MODULEENTRY32 first = {};
     int result = 0;
     for (BOOL more = g_toolhelp.Module32First(snapshot, &module); more;

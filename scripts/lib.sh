@@ -13,8 +13,9 @@ qv_sudo() {
 }
 
 # Debian packages the build, the tests and the program need.
-QV_PACKAGES="cmake ninja-build g++ make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest
-wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick xdotool socat procps"
+QV_PACKAGES="cmake ninja-build g++ make googletest
+g++-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils imagemagick xdotool socat procps"
 
 qv_missing_packages() {
     local p missing=""
@@ -44,10 +45,45 @@ qv_install() {
     fi
 }
 
+# Both Windows programs come from the same sources in every build: build/win32 holds the 32-bit
+# program (Windows 95 through 11), build/win64 the 64-bit one (64-bit Windows). A compile error in
+# either stops the build.
 qv_build_windows() {
-    cmake -S "$QV_ROOT" -B "$QV_BUILD/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$QV_ROOT/cmake/mingw-i686.cmake" >/dev/null &&
-        cmake --build "$QV_BUILD/win" -j 2
+    local arch
+    for arch in win32 win64; do
+        qv_log "building (Windows, $(qv_arch_name "$arch"))"
+        cmake -S "$QV_ROOT" -B "$QV_BUILD/$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$QV_ROOT/cmake/mingw-$(qv_arch_cpu "$arch").cmake" >/dev/null &&
+            cmake --build "$QV_BUILD/$arch" -j 2 || return 1
+    done
+}
+
+qv_arch_cpu() { if [ "$1" = win64 ]; then echo x86_64; else echo i686; fi; }
+qv_arch_name() { if [ "$1" = win64 ]; then echo "64-bit build, x86-64"; else echo "32-bit build, i686"; fi; }
+
+# Whether this machine runs 32-bit programs: some kernels have their 32-bit emulation switched off,
+# and then Wine's 32-bit loader fails at once with "Exec format error".
+qv_can_run_32bit() {
+    /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# The Windows builds the Wine tests run on, as "win32", "win64" or "win32 win64" (QV_ARCHES).
+# QV_WINE_ARCH=win32, win64 or both forces the choice; by default both where 32-bit programs run
+# (the 32-bit build first), the 64-bit build alone where they cannot.
+qv_choose_arches() {
+    case "${QV_WINE_ARCH:-}" in
+        win32 | win64) QV_ARCHES=$QV_WINE_ARCH ;;
+        both) QV_ARCHES="win32 win64" ;;
+        "") if qv_can_run_32bit; then QV_ARCHES="win32 win64"; else QV_ARCHES=win64; fi ;;
+        *)
+            echo "QV_WINE_ARCH must be win32, win64 or both, not '$QV_WINE_ARCH'" >&2
+            return 1
+            ;;
+    esac
+    if [ "$QV_ARCHES" != win64 ] && ! qv_can_run_32bit; then
+        echo "this machine cannot run 32-bit programs (/usr/lib/wine/wine fails): use QV_WINE_ARCH=win64" >&2
+        return 1
+    fi
 }
 
 qv_build_native() {
@@ -79,9 +115,34 @@ qv_start_xvfb() {
     return 1
 }
 
+# Small wrappers named wine, wineserver, wineboot and regedit that call the loader and server of
+# one architecture. Debian's own commands pick the 32-bit loader whenever its file exists, even where
+# it cannot run, so every Wine command of a run goes through these.
+qv_wine_wrappers() {
+    local arch=$1 dir=$QV_BUILD/wine-bin/$1 loader server
+    if [ "$arch" = win64 ]; then
+        loader=/usr/lib/wine/wine64 server=/usr/lib/wine/wineserver64
+    else
+        loader=/usr/lib/wine/wine server=/usr/lib/wine/wineserver32
+    fi
+    mkdir -p "$dir"
+    printf '#!/bin/sh\nexec %s "$@"\n' "$loader" >"$dir/wine"
+    printf '#!/bin/sh\nexec %s "$@"\n' "$server" >"$dir/wineserver"
+    printf '#!/bin/sh\nexec %s wineboot "$@"\n' "$loader" >"$dir/wineboot"
+    printf '#!/bin/sh\nexec %s regedit "$@"\n' "$loader" >"$dir/regedit"
+    chmod +x "$dir/wine" "$dir/wineserver" "$dir/wineboot" "$dir/regedit"
+    export WINELOADER=$loader WINESERVER=$server
+    case ":$PATH:" in
+        *":$dir:"*) ;;
+        *) export PATH="$dir:$PATH" ;;
+    esac
+}
+
+#   $1 architecture (win32 or win64)   $2 prefix directory
 qv_wine_env() {
-    export WINEPREFIX=$1
-    export WINEARCH=win32
+    qv_wine_wrappers "$1"
+    export WINEARCH=$1
+    export WINEPREFIX=$2
     export WINEDEBUG=-all
     # No sound driver noise, no menu-builder, no Mono or Gecko installer prompts.
     export WINEDLLOVERRIDES="winealsa.drv=d;winemenubuilder.exe=d;mscoree=d;mshtml=d"
@@ -95,14 +156,15 @@ qv_start_wineserver() {
     (cd "$WINEPREFIX/drive_c" && wine cmd /c exit 0 >/dev/null 2>&1 </dev/null)
 }
 
-# Makes a 32-bit Wine prefix a quiet test machine. Needs DISPLAY: the wineserver started here must
-# be able to create windows for the rest of its life.
-#   $1 prefix directory   $2 directory whose programs the prefix runs (mapped as drive Q:)
+# Makes a Wine prefix of the given architecture a quiet test machine. Needs DISPLAY: the wineserver
+# started here must be able to create windows for the rest of its life.
+#   $1 architecture (win32 or win64)   $2 prefix directory
+#   $3 directory whose programs the prefix runs (mapped as drive Q:)
 qv_prepare_prefix() {
-    local prefix=$1 bin=$2
-    qv_wine_env "$prefix"
-    if [ "$(cat "$prefix/.qv-prefix" 2>/dev/null)" != "$QV_PREFIX_VERSION" ]; then
-        qv_log "preparing Wine prefix $prefix"
+    local arch=$1 prefix=$2 bin=$3
+    qv_wine_env "$arch" "$prefix"
+    if [ "$(cat "$prefix/.qv-prefix" 2>/dev/null)" != "$QV_PREFIX_VERSION $arch" ]; then
+        qv_log "preparing Wine prefix $prefix ($arch)"
         wineserver -k 2>/dev/null || true
         rm -rf "$prefix"
         wineboot -i >/dev/null 2>&1
@@ -119,7 +181,7 @@ qv_prepare_prefix() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
         wineserver -w
-        echo "$QV_PREFIX_VERSION" >"$prefix/.qv-prefix"
+        echo "$QV_PREFIX_VERSION $arch" >"$prefix/.qv-prefix"
     fi
     # No drive for the Linux root, so no disk scan walks it; the programs' folder is drive Q:.
     rm -f "$prefix/dosdevices/z:"

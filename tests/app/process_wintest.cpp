@@ -258,6 +258,9 @@ TEST(Equipment, ExportWithAndWithoutADeviceTree) {
     EXPECT_EQ(FieldOf(lines, "modem name"), "");
     EXPECT_EQ(FieldOf(lines, "hard disk controllers"), "0");
     EXPECT_EQ(FieldOf(lines, "COM UART [1]"), "0");
+    // Any current processor, seen by a 32-bit or a 64-bit program, is at least of the newest class.
+    EXPECT_EQ(FieldOf(lines, "CPU type"), "586");
+    EXPECT_EQ(FieldOf(lines, "FPU type"), "587");
 
     // A Windows 95 style device tree in the machine's registry.
     char dir[MAX_PATH], file[MAX_PATH];

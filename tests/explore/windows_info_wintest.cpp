@@ -127,12 +127,13 @@ TEST(SystemOverviewOnWine, AccessibilitySectionsFollowTheQueries) {
         const char *heading;
         int lineCount; // heading, items and the empty line
     } sections[] = {
-        {SPI_GETACCESSTIMEOUT, 12, "\006Accessibility Features", 6},
-        {SPI_GETFILTERKEYS, 24, "\006Filter Keys", 11},
-        {SPI_GETSOUNDSENTRY, 48, "\006Sound Sentry", 5},
-        {SPI_GETSTICKYKEYS, 8, "\006Sticky Keys", 9},
-        {SPI_GETTOGGLEKEYS, 8, "\006Toggle Keys", 6},
-        {SPI_GETMOUSEKEYS, 28, "\006Mouse Keys", 9},
+        // The records' own sizes: the sound sentry's holds a pointer, so it is larger in 64 bits.
+        {SPI_GETACCESSTIMEOUT, sizeof(ACCESSTIMEOUT), "\006Accessibility Features", 6},
+        {SPI_GETFILTERKEYS, sizeof(FILTERKEYS), "\006Filter Keys", 11},
+        {SPI_GETSOUNDSENTRY, sizeof(SOUNDSENTRYA), "\006Sound Sentry", 5},
+        {SPI_GETSTICKYKEYS, sizeof(STICKYKEYS), "\006Sticky Keys", 9},
+        {SPI_GETTOGGLEKEYS, sizeof(TOGGLEKEYS), "\006Toggle Keys", 6},
+        {SPI_GETMOUSEKEYS, sizeof(MOUSEKEYS), "\006Mouse Keys", 9},
     };
     size_t slot = kLinesBeforeAccessibility;
     for (const auto &s : sections) {

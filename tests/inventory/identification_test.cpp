@@ -284,7 +284,7 @@ TEST(IdentificationMachines, EveryFixtureMachineThroughTheRegistryStages) {
         TreeHandle tree = LoadFixture(machine.fixture);
         ASSERT_TRUE(tree);
         auto record = NewRecord();
-        StageHooks hooks = {nullptr, nullptr, nullptr, machine.processorType, 0};
+        StageHooks hooks = {nullptr, nullptr, nullptr, machine.processorType, 0, 0};
         RunRegistryStages(TreeRegistryAccess(tree.get()), *record, hooks);
         ExpectMachine(*record, machine);
     }
@@ -725,6 +725,30 @@ TEST(IdentificationProcessors, ProcessorTypeAndCoprocessor) {
         ASSERT_TRUE(tree);
         auto record = NewRecord();
         StageProcessors(TreeRegistryAccess(tree.get()), *record, c.processorType);
+        EXPECT_EQ(record->cpuType, c.cpu);
+        EXPECT_EQ(record->fpuType, c.fpu);
+    }
+}
+
+TEST(IdentificationProcessors, NewerProcessorsCountAsTheNewestClassWithItsFpu) {
+    struct Case {
+        int type, architecture, level;
+        int cpu, fpu; // after the stage, with no coprocessor key in the device tree
+    } const cases[] = {
+        {8664, 9, 6, 586, 587}, // x86-64, as a 64-bit program sees it
+        {586, 0, 6, 586, 587},  // a 32-bit program on a current processor
+        {686, 0, 15, 586, 587}, // an x86 type no table knows, level 6 and up
+        {586, 0, 5, 586, 0},    // a Pentium: the device tree decides
+        {386, 0, 0, 386, 0},    // Windows 95 leaves the level 0: the type decides
+        {2200, 6, 7, 0, 0},     // not an x86: no class
+    };
+    TreeHandle tree = ParseTree(KeysText({"Root\\*PNP0C04\\0000"}).c_str());
+    ASSERT_TRUE(tree);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.type << " " << c.architecture << " " << c.level);
+        ProcessorClassInfo processor = ClassifyProcessor(c.type, c.architecture, c.level);
+        auto record = NewRecord();
+        StageProcessors(TreeRegistryAccess(tree.get()), *record, processor.type, processor.fpuBuiltIn);
         EXPECT_EQ(record->cpuType, c.cpu);
         EXPECT_EQ(record->fpuType, c.fpu);
     }

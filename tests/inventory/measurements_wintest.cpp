@@ -10,6 +10,7 @@
 #include "app/globals.h"
 #include "inventory/measurements.h"
 #include "inventory/modem_probe.h"
+#include "report/utilities.h"
 
 namespace {
 
@@ -114,13 +115,13 @@ TEST_F(MeasuredStagesOnWine, FillTheRecord) {
     MEMORYSTATUS memory = {};
     memory.dwLength = sizeof memory;
     GlobalMemoryStatus(&memory);
-    EXPECT_EQ(r.physicalMemory, static_cast<uint32_t>(memory.dwTotalPhys));
+    EXPECT_EQ(r.physicalMemory, SaturateToU32(memory.dwTotalPhys));
     EXPECT_GT(r.physicalMemory, 0u);
     EXPECT_EQ(r.physicalMemoryMB, PhysicalMemoryMB(r.physicalMemory));
     EXPECT_EQ(r.physicalMemoryMB % 2, 0);
     EXPECT_LE(std::fabs(r.physicalMemoryMB - r.physicalMemory / 1e6), 2.0);
-    EXPECT_EQ(r.pageFile, static_cast<uint32_t>(memory.dwTotalPageFile));
-    EXPECT_EQ(r.virtualMemory, static_cast<uint32_t>(memory.dwTotalVirtual));
+    EXPECT_EQ(r.pageFile, SaturateToU32(memory.dwTotalPageFile));
+    EXPECT_EQ(r.virtualMemory, SaturateToU32(memory.dwTotalVirtual)) << "a 64-bit program's address space stops at the 32-bit top";
 
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;

@@ -90,7 +90,7 @@ TEST(RegistryStages, RealRegistryAgreesWithTheTextOfEveryFixtureMachine) {
 
         auto fromRegistry = std::make_unique<EquipmentRecord>();
         StageLog registryLog;
-        StageHooks hooks = {&registryLog, LogStage, LogStep, 586, 0};
+        StageHooks hooks = {&registryLog, LogStage, LogStep, 586, 0, 0};
         ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, root), ERROR_SUCCESS);
         RunRegistryStages(MachineRegistryAccess(), *fromRegistry, hooks);
         RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);

@@ -104,6 +104,13 @@ TEST(CopyUpper, CopiesCutAndUpperCases) {
     EXPECT_STREQ(out, "AB");
 }
 
+TEST(SaturateToU32, LargeSizesStopAtTheTopInsteadOfWrapping) {
+    EXPECT_EQ(SaturateToU32(0), 0u);
+    EXPECT_EQ(SaturateToU32(0xFFFFFFFFull), 0xFFFFFFFFu);
+    EXPECT_EQ(SaturateToU32(0x100000000ull), 0xFFFFFFFFu) << "4 GB must not read as 0";
+    EXPECT_EQ(SaturateToU32(17179869184ull + 3153432576ull), 0xFFFFFFFFu);
+}
+
 TEST(HistogramMean, WeightedMeanOfBucketsAfterTheFirst) {
     uint32_t counts[] = {5, 0, 2, 2};
     EXPECT_EQ(HistogramMean(counts, sizeof counts), 2u);

@@ -53,7 +53,7 @@ TEST(ToolHelpBinding, AMissingEntryMakesItsToolsUnavailable) {
 TEST(Lookups, MainModuleOfThisProcess) {
     MODULEENTRY32 entry = {};
     ASSERT_EQ(FindMainModule(GetCurrentProcessId(), &entry), 1);
-    EXPECT_EQ(entry.dwSize, 548u);
+    EXPECT_EQ(entry.dwSize, sizeof entry);
     EXPECT_STRCASEEQ(entry.szModule, "qv_window_tests.exe");
 }
 
