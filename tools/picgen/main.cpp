@@ -1,0 +1,148 @@
+// picgen - turns the text picture sources in resources/pictures into Windows
+// bitmaps and icons, plus a resource script that pulls them all in.
+//
+// Usage:  picgen SRC_DIR OUT_DIR
+//
+// Every SRC_DIR/*.pic file (taken in name order) becomes one resource, or a
+// numbered series of them.  The
+// binary is written as OUT_DIR/<stem>.bmp or OUT_DIR/<stem>.ico, where <stem>
+// is the source file name without ".pic", and OUT_DIR/pictures.rc gets one
+// line per picture, for example
+//
+//     1500 BITMAP "tb1500.bmp"
+//     1000 ICON "app1000.ico"
+//
+// A header ending in "series N" makes N pictures from the one source, with
+// the IDs ID to ID+N-1, written as <stem>_0 to <stem>_<N-1>:
+//
+//     1700 ICON "gauge1700_0.ico"
+//     ...
+//     1799 ICON "gauge1700_99.ico"
+//
+// The source format is described in source.h, the draw commands in draw.h and
+// the expressions of a series in series.h.  Resource IDs must be unique over
+// all pictures.
+//
+// Any error in a source is reported as "file:line: message", and the program
+// then exits with status 1 without writing pictures.rc (an old one is
+// deleted), so a broken source can never end up as a silently wrong picture.
+
+#include "font.h"
+#include "source.h"
+#include "writers.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <system_error>
+#include <vector>
+
+using namespace picgen;
+
+namespace {
+
+bool writeFile(const fs::path &path, const std::vector<std::uint8_t> &data) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out.write(reinterpret_cast<const char *>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+bool writeText(const fs::path &path, const std::string &text) {
+    return writeFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc != 3) {
+        std::cerr << "usage: picgen SRC_DIR OUT_DIR\n";
+        return 2;
+    }
+    if (const std::string problem = fontProblem(); !problem.empty()) {
+        std::cerr << "picgen: built-in font: " << problem << "\n";
+        return 1;
+    }
+    const fs::path srcDir = argv[1];
+    const fs::path outDir = argv[2];
+    const fs::path rcPath = outDir / "pictures.rc";
+
+    std::error_code ec;
+    std::vector<fs::path> sources;
+    for (fs::directory_iterator it(srcDir, ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_regular_file() && it->path().extension() == ".pic")
+            sources.push_back(it->path());
+    if (ec) {
+        std::cerr << srcDir.generic_string() << ": cannot read directory: " << ec.message() << "\n";
+        return 1;
+    }
+    std::sort(sources.begin(), sources.end(), [](const fs::path &a, const fs::path &b) {
+        return a.filename().string() < b.filename().string();
+    });
+
+    std::vector<Picture> pictures;
+    std::map<int, std::string> ids;          // where each resource ID comes from
+    std::map<std::string, std::string> outs; // and each output file
+    bool ok = true;
+    for (const fs::path &src : sources) {
+        try {
+            std::vector<Picture> members = readSource(src);
+            const Picture &first = members.front();
+            const std::string origin = first.series
+                                           ? first.headerAt + " (series " + std::to_string(first.id) + "-" +
+                                                 std::to_string(first.id + first.series - 1) + ")"
+                                           : first.headerAt;
+            for (const Picture &pic : members) {
+                const auto [it, fresh] = ids.emplace(pic.resourceId(), origin);
+                if (!fresh)
+                    fail(pic.headerAt, "resource ID " + std::to_string(pic.resourceId()) +
+                                           " is already used at " + it->second);
+                const auto [out, freshOut] = outs.emplace(pic.outputName(), origin);
+                if (!freshOut)
+                    fail(pic.headerAt,
+                         "output file " + pic.outputName() + " is already written for " + out->second);
+            }
+            for (Picture &pic : members)
+                pictures.push_back(std::move(pic));
+        } catch (const SourceError &e) {
+            std::cerr << e.where << ": " << e.message << "\n";
+            ok = false;
+        }
+    }
+    if (ok && pictures.empty()) {
+        std::cerr << srcDir.generic_string() << ": no .pic files found\n";
+        ok = false;
+    }
+    if (!ok) {
+        fs::remove(rcPath, ec);
+        return 1;
+    }
+
+    fs::create_directories(outDir, ec);
+    if (ec) {
+        std::cerr << outDir.generic_string() << ": cannot create directory: " << ec.message() << "\n";
+        return 1;
+    }
+
+    std::string rc = "// Generated by picgen from the .pic sources in resources/pictures; do not edit.\n";
+    for (const Picture &pic : pictures) {
+        const fs::path out = outDir / pic.outputName();
+        if (!writeFile(out, makeFile(pic))) {
+            std::cerr << out.generic_string() << ": cannot write file\n";
+            fs::remove(rcPath, ec);
+            return 1;
+        }
+        rc += std::to_string(pic.resourceId()) + (pic.kind == Kind::Bitmap ? " BITMAP \"" : " ICON \"") +
+              pic.outputName() + "\"\n";
+    }
+    if (!writeText(rcPath, rc)) {
+        std::cerr << rcPath.generic_string() << ": cannot write file\n";
+        return 1;
+    }
+    return 0;
+}
