@@ -6,6 +6,7 @@
 #include <io.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/command_line.h"
 #include "app/frame.h"
@@ -52,11 +53,22 @@ void PrintReport(FILE *out, int id, bool raw) {
         ShowAbout();
     int count = g_report->count < kReportSlots ? g_report->count : kReportSlots;
     char text[kReportSlotSize * 4 + 1];
+    bool cut = false;
     for (int i = 0; i < count; ++i) {
         if (raw)
-            RawReportText(g_report->line[i], text, sizeof text);
+            cut |= RawReportText(g_report->line[i], text, sizeof text);
         else
-            PlainReportText(g_report->line[i], text, sizeof text);
+            HeadlessReportText(g_report->line[i], text, sizeof text);
+        fprintf(out, "%s\n", text);
+    }
+    // Lines that only grew too long by their escapes: the report says so in its last line, as a
+    // report does whose lines were cut when they were written.
+    bool saysSo =
+        count > 0 && strncmp(g_report->line[count - 1], kReportCutCaption, strlen(kReportCutCaption)) == 0;
+    if (cut && !saysSo) {
+        char line[kReportSlotSize];
+        snprintf(line, sizeof line, "%s\t%s", kReportCutCaption, kReportLinesCutText);
+        RawReportText(line, text, sizeof text);
         fprintf(out, "%s\n", text);
     }
 }
@@ -91,6 +103,9 @@ int AllToolIds(int *ids) {
 
 int RunHeadless(int argc, const char *const *argv) {
     g_app.headless = true;
+    // Nothing may wait for a click: the system's own error boxes (a drive without a disk, a fault)
+    // are turned off, and the program's go to standard error.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX | SEM_NOGPFAULTERRORBOX);
     AttachStandardStreams();
     static int allIds[kToolCount];
     int allCount = AllToolIds(allIds);
@@ -102,6 +117,13 @@ int RunHeadless(int argc, const char *const *argv) {
     }
     FILE *out = stdout;
     if (request.outPath) {
+        if (IsHistoryFile(request.outPath)) {
+            fprintf(stderr,
+                    "quorvex: '%s' is the program's own statistics file (sysstats.dat); write the "
+                    "output elsewhere\n",
+                    request.outPath);
+            return 2;
+        }
         out = fopen(request.outPath, "wb");
         if (!out) {
             fprintf(stderr, "quorvex: cannot write '%s'\n", request.outPath);

@@ -9,6 +9,7 @@
 #include "inventory/equipment.h"
 #include "inventory/measurements.h"
 #include "report/main_screen.h"
+#include "report/utilities.h"
 
 namespace {
 
@@ -115,10 +116,16 @@ void ExplorePrinters(HWND) {
         if (!IsParallelPort(printer.pPortName))
             continue;
         HDC dc = CreateDCA(printer.pDriverName, printer.pPrinterName, nullptr, printer.pDevMode);
-        AddReportLine(*g_report, "\006\002%s", printer.pPrinterName ? printer.pPrinterName : "");
-        AddReportLine(*g_report, "Driver\t\003%s", printer.pDriverName ? printer.pDriverName : "");
-        AddReportLine(*g_report, "Port\t\003%s", printer.pPortName);
-        AddReportLine(*g_report, "Description\t\003%s", printer.pComment ? printer.pComment : "");
+        // The shared list keeps the spooler's own texts for the printer calls; the lines get cleaned copies.
+        char text[kReportSlotSize];
+        CopyOutsideText(printer.pPrinterName, text, sizeof text);
+        AddReportLine(*g_report, "\006\002%s", text);
+        CopyOutsideText(printer.pDriverName, text, sizeof text);
+        AddReportLine(*g_report, "Driver\t\003%s", text);
+        CopyOutsideText(printer.pPortName, text, sizeof text);
+        AddReportLine(*g_report, "Port\t\003%s", text);
+        CopyOutsideText(printer.pComment, text, sizeof text);
+        AddReportLine(*g_report, "Description\t\003%s", text);
         WriteDeviceCaps(dc);
         WritePrinterPapers(printer);
         AddReportLine(*g_report, "%s", "");

@@ -233,16 +233,24 @@ void WriteModuleVersionLines(ReportBuffer &report, const char *directory, const 
         bool hasDescription = false;
         const char *description = QueryVersionValue(reader, translation, "FileDescription", &hasDescription);
         if (hasDescription) {
-            if (description)
-                AddReportLine(report, "\006\002%s", description);
-            AddReportLine(report, "File Name and Path\t\003%s\\%s", directory, fileName);
+            // The version strings, the directory and the file name are copied cleaned into the lines.
+            char text[kReportSlotSize];
+            if (description) {
+                CopyOutsideText(description, text, sizeof text);
+                AddReportLine(report, "\006\002%s", text);
+            }
+            snprintf(text, sizeof text, "%s\\%s", directory ? directory : "", fileName ? fileName : "");
+            CleanOutsideText(text);
+            AddReportLine(report, "File Name and Path\t\003%s", text);
             for (const char *caption : kVersionCaptions) {
                 char name[32];
                 VersionValueName(caption, name, sizeof name);
                 bool present = false;
                 const char *value = QueryVersionValue(reader, translation, name, &present);
-                if (present && value)
-                    AddReportLine(report, "%s\t\003%s", caption, value);
+                if (present && value) {
+                    CopyOutsideText(value, text, sizeof text);
+                    AddReportLine(report, "%s\t\003%s", caption, text);
+                }
             }
         }
     }

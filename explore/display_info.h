@@ -114,7 +114,8 @@ struct VersionReader {
 
 // The lines of one DLL: nothing without a company name; an empty line for another vendor; for a
 // Microsoft module with a description, its description as a red heading, the file's path and the
-// nine version strings that are present, then the empty line.
+// nine version strings that are present, then the empty line. Strings and names are cleaned (see
+// CleanOutsideText).
 void WriteModuleVersionLines(ReportBuffer &report, const char *directory, const char *fileName,
                              const char *translation, const VersionReader &reader);
 

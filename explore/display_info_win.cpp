@@ -10,6 +10,7 @@
 #include "explore/explore.h"
 #include "inventory/equipment.h"
 #include "report/main_screen.h"
+#include "report/utilities.h"
 #include "report/utilities_win.h"
 
 void ExploreInputDevices(HWND) {
@@ -17,6 +18,8 @@ void ExploreInputDevices(HWND) {
     InputSettings settings = {};
     GetProfileStringA("windows", "KeyboardDelay", "None", settings.keyboardDelay, kProfileTextSize);
     GetProfileStringA("windows", "KeyboardSpeed", "None", settings.keyboardSpeed, kProfileTextSize);
+    CleanOutsideText(settings.keyboardDelay);
+    CleanOutsideText(settings.keyboardSpeed);
     settings.buttonsSwapped = GetSystemMetrics(SM_SWAPBUTTON);
     settings.mouseThreshold1 = static_cast<int>(GetProfileIntA("windows", "MouseThreshold1", 0));
     settings.mouseThreshold2 = static_cast<int>(GetProfileIntA("windows", "MouseThreshold2", 0));
@@ -135,8 +138,10 @@ void ExploreWindowsModules(HWND) {
 namespace {
 
 int CALLBACK AddFontFamily(const LOGFONTA *font, const TEXTMETRICA *, DWORD, LPARAM) {
+    char face[LF_FACESIZE];
+    CopyOutsideText(font->lfFaceName, face, sizeof face);
     // Past the last slot the report is cut short; stop enumerating.
-    return AddReportLine(*g_report, "\003%s", font->lfFaceName) ? 1 : 0;
+    return AddReportLine(*g_report, "\003%s", face) ? 1 : 0;
 }
 
 int CompareIgnoringCase(const char *a, const char *b) {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "report/utilities.h"
+
 namespace {
 
 struct BitText {
@@ -109,6 +111,21 @@ void Words(ReportBuffer &report, const char *caption, CommWordList list, uint32_
     AddReportLine(report, "%s\t\003%s", caption, text);
 }
 
+// A port's special character as the report shows it: itself, or for a control character its
+// caret form ("^Q" for XON), so that it can never break the line or add a column. Zero shows nothing.
+const char *PortCharText(char c, char out[3]) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (u != 0 && u < 32) {
+        out[0] = '^';
+        out[1] = static_cast<char>('@' + u);
+        out[2] = 0;
+    } else {
+        out[0] = c;
+        out[1] = 0;
+    }
+    return out;
+}
+
 } // namespace
 
 const char *WaveFormatText(uint32_t bit) {
@@ -213,11 +230,12 @@ int WritePortSettingsBlock(ReportBuffer &report, const PortSettings &s) {
         AddReportLine(report, "Stop Bits\t\003%s", stop);
     else
         AddReportLine(report, "Stop Bits\t\003Unknown (%u)", s.stopBits);
-    AddReportLine(report, "XON Character\t\003%c", s.xonChar);
-    AddReportLine(report, "XOFF Character\t\003%c", s.xoffChar);
-    AddReportLine(report, "Error Replacement Character\t\003%c", s.errorChar);
-    AddReportLine(report, "EOF Character\t\003%c", s.eofChar);
-    AddReportLine(report, "Event Character\t\003%c", s.evtChar);
+    char c[3];
+    AddReportLine(report, "XON Character\t\003%s", PortCharText(s.xonChar, c));
+    AddReportLine(report, "XOFF Character\t\003%s", PortCharText(s.xoffChar, c));
+    AddReportLine(report, "Error Replacement Character\t\003%s", PortCharText(s.errorChar, c));
+    AddReportLine(report, "EOF Character\t\003%s", PortCharText(s.eofChar, c));
+    AddReportLine(report, "Event Character\t\003%s", PortCharText(s.evtChar, c));
     return report.count;
 }
 
@@ -261,6 +279,7 @@ void DeviceName(ReportBuffer &report, const AudioDeviceCaps &caps) {
     char name[sizeof caps.name + 1];
     memcpy(name, caps.name, sizeof caps.name);
     name[sizeof caps.name] = 0; // a name that fills the field has no terminator of its own
+    CleanOutsideText(name);
     AddReportLine(report, "\006\002%s", name);
 }
 

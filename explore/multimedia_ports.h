@@ -82,7 +82,7 @@ enum AudioDeviceKind { kWaveIn, kWaveOut, kMidiIn, kMidiOut, kAux };
 
 // What one device's capability query gave; fields a kind does not have stay zero.
 struct AudioDeviceCaps {
-    char name[32];
+    char name[32];          // as the driver gives it; the report shows it cleaned (see CleanOutsideText)
     unsigned driverVersion; // high byte major, low byte minor
     uint32_t formats;       // wave
     unsigned channels;      // wave

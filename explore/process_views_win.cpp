@@ -12,6 +12,7 @@
 #include "explore/explore.h"
 #include "explore/process_views.h"
 #include "report/main_screen.h"
+#include "report/utilities.h"
 #include "report/utilities_win.h"
 
 namespace {
@@ -153,6 +154,8 @@ void ExploreProcessList(HWND) {
                  more = g_toolhelp.Module32Next(modules, &module)) {
                 module.szModule[sizeof module.szModule - 1] = 0;
                 module.szExePath[sizeof module.szExePath - 1] = 0;
+                CleanOutsideText(module.szModule);
+                CleanOutsideText(module.szExePath);
                 WriteProcessModuleLine(*g_report, module.szModule, module.szExePath);
             }
         }
@@ -188,6 +191,7 @@ void ExploreModuleList(HWND) {
             for (BOOL m = g_toolhelp.Module32First(modules, &module); m;
                  m = g_toolhelp.Module32Next(modules, &module)) {
                 module.szExePath[sizeof module.szExePath - 1] = 0;
+                CleanOutsideText(module.szExePath);
                 AddModulePath(set, module.szExePath);
             }
             CloseHandle(modules);
@@ -203,6 +207,7 @@ void ExploreModuleList(HWND) {
         if (GetFileTitleA(path.c_str(), title, sizeof title) != 0)
             snprintf(title, sizeof title, "%s", PathFileName(path.c_str()));
         title[sizeof title - 1] = 0;
+        CleanOutsideText(title);
         WriteModuleListLine(*g_report, title, path.c_str());
     }
     Finish();
@@ -247,6 +252,7 @@ BOOL CALLBACK WindowListEntry(HWND window, LPARAM lineCount) {
         return FALSE; // the last line will say the report was cut
     char text[257] = {};
     GetWindowTextA(window, text, 256);
+    CleanOutsideText(text);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     char owner[MAX_MODULE_NAME32 + 1];

@@ -27,6 +27,7 @@ void WriteStartupSettingsReport(ReportBuffer &report, StartupReader read, void *
         if (read)
             read(context, k.key, value, sizeof value);
         value[sizeof value - 1] = 0;
+        CleanOutsideText(value);
         AddReportLine(report, "%s\t\003%s", k.caption, value);
     }
 }
@@ -38,7 +39,7 @@ EnvironmentEntry SplitEnvironmentEntry(const char *entry) {
     char copy[kEnvironmentCopySize];
     size_t length = strlen(entry);
     e.cut = length >= sizeof copy;
-    snprintf(copy, sizeof copy, "%s", entry);
+    CopyOutsideText(entry, copy, sizeof copy);
     const char *name = copy;
     while (*name == '=')
         ++name;
@@ -72,9 +73,14 @@ void WriteEnvironmentReport(ReportBuffer &report, const char *environment, const
         bool cut = false;
         if (!read || !read(context, p, mapping, sizeof mapping, &cut))
             snprintf(mapping, sizeof mapping, "%s", "Unknown");
+        mapping[sizeof mapping - 1] = 0;
+        CleanOutsideText(mapping);
         if (cut)
             report.damage |= kReportLineCut;
-        AddReportLine(report, "%s\t\003%s", p, mapping);
+        // The device is asked for by its own name; only the copy shown is cleaned.
+        char name[kReportSlotSize];
+        CopyOutsideText(p, name, sizeof name);
+        AddReportLine(report, "%s\t\003%s", name, mapping);
     }
 }
 

@@ -18,7 +18,8 @@ struct StartupKey {
 constexpr int kStartupKeyCount = 11;
 extern const StartupKey kStartupKeys[kStartupKeyCount];
 
-// Reads one key's value ("None" when missing) into value.
+// Reads one key's value ("None" when missing) into value. Values from outside the program are shown
+// with bytes 1-31 made spaces, here and in the environment report (see CleanOutsideText).
 using StartupReader = void (*)(void *context, const char *key, char *value, size_t valueSize);
 void WriteStartupSettingsReport(ReportBuffer &report, StartupReader read, void *context);
 
@@ -33,7 +34,7 @@ struct EnvironmentEntry {
 };
 
 // Splits "NAME=value" (leading "=" skipped, so "=C:=C:\dir" is C: and C:\dir); the value keeps any
-// further "=". An entry without "=" is all name.
+// further "=". An entry without "=" is all name. Both are cleaned (see CleanOutsideText).
 EnvironmentEntry SplitEnvironmentEntry(const char *entry);
 
 // Gives a DOS device's mapping, false when it cannot be read.

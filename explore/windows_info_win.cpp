@@ -9,6 +9,7 @@
 #include "explore/windows_info.h"
 #include "inventory/equipment.h"
 #include "report/main_screen.h"
+#include "report/utilities.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ void ReadDirectory(UINT(WINAPI *read)(LPSTR, UINT), char *out) {
     if (length > 0 && length < sizeof path)
         memcpy(out, path, sizeof path);
     out[kWindowsInfoPathSize - 1] = 0;
+    CleanOutsideText(out);
 }
 
 void ReadAccessibility(AccessibilityInfo &a) {
@@ -125,6 +127,7 @@ void ReadWindowsInfo(WindowsInfo &info) {
         info.iconTitleFaceKnown = true;
         memcpy(info.iconTitleFace, font.lfFaceName, sizeof info.iconTitleFace);
         info.iconTitleFace[kWindowsInfoFaceSize - 1] = 0;
+        CleanOutsideText(info.iconTitleFace);
     }
     info.iconTitleWrap = QueryBool(SPI_GETICONTITLEWRAP);
     info.screenSaveActive = QueryBool(SPI_GETSCREENSAVEACTIVE);

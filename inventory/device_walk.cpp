@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "report/utilities.h"
+
 namespace {
 
 constexpr int kNameSize = 256;
@@ -67,6 +69,32 @@ void QueryText(const RegistryAccess &registry, void *key, const char *value, cha
 }
 
 } // namespace
+
+void FormatRegistryValue(uint32_t type, const unsigned char *data, size_t length, char *out, size_t size) {
+    if (!out || size == 0)
+        return;
+    out[0] = 0;
+    if (!data)
+        return;
+    if (type == kRegistryString || type == kRegistryExpandString || type == kRegistryMultiString) {
+        size_t n = 0;
+        while (n < length && data[n])
+            ++n;
+        if (n > size - 1)
+            n = size - 1;
+        memcpy(out, data, n);
+        out[n] = 0;
+        CleanOutsideText(out);
+    } else if (type == kRegistryDword && length >= 4) {
+        // Stored least significant byte first.
+        unsigned long number =
+            static_cast<unsigned long>(data[0]) | static_cast<unsigned long>(data[1]) << 8 |
+            static_cast<unsigned long>(data[2]) << 16 | static_cast<unsigned long>(data[3]) << 24;
+        snprintf(out, size, "%lu", number);
+    } else {
+        FormatHexBytes(data, length, out, size);
+    }
+}
 
 int ReadDeviceRecord(const RegistryAccess &registry, const char *path, DeviceRecord *record) {
     *record = DeviceRecord{};

@@ -29,10 +29,24 @@ struct RegistryAccess {
     int (*subkeyCount)(void *context, void *key);
     // Name of subkey index; false when there is none.
     bool (*subkeyName)(void *context, void *key, int index, char *name, size_t size);
-    // A value as text (numbers in decimal), read into a buffer of 255 bytes then cut to size - 1;
-    // false when the value is missing.
+    // A value as text (see FormatRegistryValue), read into a buffer of 255 bytes then cut to
+    // size - 1; false when the value is missing.
     bool (*queryValue)(void *context, void *key, const char *value, char *out, size_t size);
 };
+
+// Registry value types, numbered as Windows numbers them.
+enum RegistryValueType : uint32_t {
+    kRegistryString = 1,       // REG_SZ
+    kRegistryExpandString = 2, // REG_EXPAND_SZ
+    kRegistryBinary = 3,       // REG_BINARY
+    kRegistryDword = 4,        // REG_DWORD
+    kRegistryMultiString = 7,  // REG_MULTI_SZ
+};
+
+// The text of a value's length bytes of data: a string (for a multi-string its first one) up to its
+// terminator, with bytes 1-31 made spaces; a DWORD of at least four bytes in unsigned decimal; any
+// other type as hex pairs ("0a 00 ff"). Cut to size - 1 characters and always terminated.
+void FormatRegistryValue(uint32_t type, const unsigned char *data, size_t length, char *out, size_t size);
 
 enum MatchMode {
     kMatchInstanceName = 1,

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "report/utilities.h"
+
 const int kStandardClocks[kStandardClockCount] = {16, 20, 25, 33,  40,  50,  60, 66,
                                                   75, 80, 90, 100, 120, 133, 150};
 
@@ -220,7 +222,7 @@ void StageFunctionKeys(const MeasurePlatform &platform, EquipmentRecord &record)
 void StagePrinters(const MeasurePlatform &platform, EquipmentRecord &record) {
     int count = platform.printerCount(platform.context);
     for (int i = 0; i < count && i < kPrinterSlots; ++i)
-        QV_COPY_FIELD(record.printerName[i], platform.printerName(platform.context, i));
+        CopyOutsideText(platform.printerName(platform.context, i), record.printerName[i], kPrinterNameSize);
 }
 
 namespace {
@@ -259,7 +261,7 @@ void StageMultimediaNames(const MeasurePlatform &platform, EquipmentRecord &reco
     for (const Target &target : targets) {
         char name[256] = {};
         if (platform.deviceName(platform.context, target.kind, name, sizeof name))
-            CopyField(target.field, target.size, name);
+            CopyOutsideText(name, target.field, target.size);
     }
 }
 

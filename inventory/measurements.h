@@ -119,7 +119,8 @@ struct MeasurePlatform {
     int (*mouseButtons)(void *context);
     int (*keyboardType)(void *context);
     int (*reportedFunctionKeys)(void *context);
-    // The printer list cache: number of printers and the name of one.
+    // The printer list cache: number of printers and the name of one. Names are stored in the record
+    // cleaned (see CleanOutsideText), as are the device names below.
     int (*printerCount)(void *context);
     const char *(*printerName)(void *context, int index);
     // Calls each once for every port name of the print spooler.

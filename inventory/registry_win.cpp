@@ -50,20 +50,17 @@ bool MachineQueryValue(void *, void *key, const char *value, char *out, size_t s
         BYTE *all = static_cast<BYTE *>(calloc(full + 1, 1));
         if (!all)
             return false;
-        if (RegQueryValueExA(static_cast<HKEY>(key), value, nullptr, &type, all, &full) == ERROR_SUCCESS)
-            memcpy(buffer, all, 254);
+        length = 0; // what the first read left in the buffer is undefined
+        if (RegQueryValueExA(static_cast<HKEY>(key), value, nullptr, &type, all, &full) == ERROR_SUCCESS) {
+            length = full < 254 ? full : 254;
+            memcpy(buffer, all, length);
+        }
         free(all);
+    }
+    // Whatever its type, at most the first 254 bytes count.
+    if (length > 254)
         length = 254;
-    }
-    buffer[255] = 0;
-    if (type == REG_DWORD && length >= 4) {
-        DWORD number;
-        memcpy(&number, buffer, 4);
-        snprintf(out, size, "%lu", static_cast<unsigned long>(number));
-    } else {
-        buffer[length < 255 ? length : 254] = 0;
-        snprintf(out, size, "%s", reinterpret_cast<char *>(buffer));
-    }
+    FormatRegistryValue(type, buffer, length, out, size);
     return true;
 }
 

@@ -2,7 +2,11 @@
 #include "monitor/history_file.h"
 
 #include <bit>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -128,6 +132,10 @@ HistoryLoad DeserializeHistory(const unsigned char *bytes, size_t size, Performa
     if (bytes == nullptr || size < static_cast<size_t>(kHistoryBytes))
         return HistoryLoad::kReadFailed;
     ForEachHistoryField(history, FieldReader{bytes});
+    // A damaged count would never move again: start it afresh.
+    for (float *seconds : {&history.monitoredSeconds, &history.activeSeconds})
+        if (!std::isfinite(*seconds) || *seconds < 0)
+            *seconds = 0;
     return HistoryLoad::kOk;
 }
 
@@ -150,6 +158,19 @@ HistoryMessage HistoryLoadMessage(HistoryLoad outcome) {
             return {kHistoryReadFailedCaption, kHistoryReadFailedText, true};
     }
     return {nullptr, nullptr, false};
+}
+
+bool HistoryNeedsKeepingAside(bool found, bool directory, uint64_t size, HistoryLoad outcome) {
+    if (!found)
+        return false;
+    return directory || size != static_cast<uint64_t>(kHistoryBytes) || outcome != HistoryLoad::kOk;
+}
+
+void HistoryKeptAsideText(const char *messageText, const char *keptAs, char *out, size_t outSize) {
+    if (outSize == 0)
+        return;
+    snprintf(out, outSize, "%s The file found was kept as %s.", messageText ? messageText : "",
+             keptAs ? keptAs : "");
 }
 
 HistorySave CheckHistoryWrite(size_t bytesWritten) {
@@ -175,17 +196,46 @@ bool HistoryFilePath(const char *moduleFileName, char *out, size_t outSize) {
     return CopyPath(moduleFileName, directoryLength, kHistoryFileName, out, outSize);
 }
 
-bool HistoryTempPath(const char *historyPath, char *out, size_t outSize) {
+namespace {
+
+// historyPath with its last component replaced by name.
+bool SiblingPath(const char *historyPath, const char *name, char *out, size_t outSize) {
     const char *slash = strrchr(historyPath, '\\');
-    if (slash == nullptr) { // a bare file name: the temporary file goes in the current directory
+    if (slash == nullptr) { // a bare file name: the sibling goes in the current directory
         if (outSize == 0)
             return false;
-        if (sizeof kHistoryTempName > outSize) {
+        size_t length = strlen(name);
+        if (length + 1 > outSize) {
             out[0] = '\0';
             return false;
         }
-        memcpy(out, kHistoryTempName, sizeof kHistoryTempName);
+        memcpy(out, name, length + 1);
         return true;
     }
-    return CopyPath(historyPath, static_cast<size_t>(slash - historyPath), kHistoryTempName, out, outSize);
+    return CopyPath(historyPath, static_cast<size_t>(slash - historyPath), name, out, outSize);
+}
+
+} // namespace
+
+bool HistoryTempPath(const char *historyPath, char *out, size_t outSize) {
+    return SiblingPath(historyPath, kHistoryTempName, out, outSize);
+}
+
+bool HistoryBadPath(const char *historyPath, char *out, size_t outSize) {
+    return SiblingPath(historyPath, kHistoryBadName, out, outSize);
+}
+
+bool SameHistoryPath(const char *fullPath, const char *fullHistoryPath) {
+    if (!fullPath || !fullHistoryPath)
+        return false;
+    for (;; ++fullPath, ++fullHistoryPath) {
+        char a = *fullPath == '/' ? '\\' : static_cast<char>(tolower(static_cast<unsigned char>(*fullPath)));
+        char b = *fullHistoryPath == '/'
+                     ? '\\'
+                     : static_cast<char>(tolower(static_cast<unsigned char>(*fullHistoryPath)));
+        if (a != b)
+            return false;
+        if (a == 0)
+            return true;
+    }
 }

@@ -28,6 +28,7 @@
 
 constexpr char kHistoryFileName[] = "sysstats.dat";
 constexpr char kHistoryTempName[] = "sysstats.tmp";
+constexpr char kHistoryBadName[] = "sysstats.bad";
 
 // ---- Message texts ----
 
@@ -67,7 +68,8 @@ HistoryLoad CheckHistoryFile(bool found, uint64_t size);
 
 // Reads the first record from the size bytes that were read from the start of the file. Fewer than
 // kHistoryBytes (nothing at all, or a read cut short) is kReadFailed and leaves history untouched, so
-// a half-read file never mixes with the zero-filled history.
+// a half-read file never mixes with the zero-filled history. A seconds count that is not a finite
+// number of at least 0 reads as 0, so that the count moves again.
 HistoryLoad DeserializeHistory(const unsigned char *bytes, size_t size, PerformanceHistory &history);
 
 // Steps 1, 2 and 4 together for a whole file image held in memory (file null: no file). Loads the
@@ -76,6 +78,16 @@ HistoryLoad LoadHistoryImage(const unsigned char *file, size_t fileSize, Perform
 
 // The message a load outcome shows; {nullptr, nullptr, false} for kOk.
 HistoryMessage HistoryLoadMessage(HistoryLoad outcome);
+
+// Whether what stands at the history's path must be kept aside (as sysstats.bad beside it) before
+// the first save replaces it: anything found there that is not exactly one readable record, a
+// folder included. A longer file of whole records loads its first record, but the save would drop
+// the rest, so it is kept too.
+bool HistoryNeedsKeepingAside(bool found, bool directory, uint64_t size, HistoryLoad outcome);
+
+// The text of a load message whose file was kept aside: the message's own text, then where the file
+// went ("The file found was kept as <path>."). Cut to fit outSize.
+void HistoryKeptAsideText(const char *messageText, const char *keptAs, char *out, size_t outSize);
 
 // ---- Saving ----
 
@@ -103,3 +115,9 @@ bool HistoryFilePath(const char *moduleFileName, char *out, size_t outSize);
 // that it lies in the same directory (and on the same drive) as the file it replaces. False, out
 // empty, when it does not fit.
 bool HistoryTempPath(const char *historyPath, char *out, size_t outSize);
+// Where a history that could not be used is kept: "sysstats.bad" in the same directory.
+bool HistoryBadPath(const char *historyPath, char *out, size_t outSize);
+
+// Whether path names the history file at historyPath: the same path when both are made full, letters
+// compared without case, "/" taken as "\". The caller makes both paths full (GetFullPathName).
+bool SameHistoryPath(const char *fullPath, const char *fullHistoryPath);

@@ -29,6 +29,7 @@ enum SampleWord : int {
     kSampleMemoryLoad = 19,
     kSamplePaging = 20,
     kSampleTaskSwitch = 21,
+    kSampleShutdownQueries = 22, // mirrors the history's shutdown-query count
     kSamplePrintPages = 23,
     kSampleModem = 24,
     kSampleDiskFree = 25,

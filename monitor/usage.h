@@ -18,9 +18,14 @@ void LoadHistory();
 // Writes the history to a temporary file beside the program and only then replaces sysstats.dat, so
 // a failed or interrupted save never costs the previous file. Returns true when the file was written.
 bool SaveHistory();
-// The same with the folder given (tests).
+// The same with the file given (tests). A file found there that is not one whole readable record
+// (a folder included) is kept as sysstats.bad beside it when keepDamagedAside is set (a run that will
+// save); should that fail, no save replaces it for the rest of the run.
 bool SaveHistoryTo(const char *historyPath);
-bool LoadHistoryFrom(const char *historyPath);
+bool LoadHistoryFrom(const char *historyPath, bool keepDamagedAside);
+// Whether path names this program's own sysstats.dat, in any form (relative, other case, "/" for
+// "\\", a short name).
+bool IsHistoryFile(const char *path);
 // Counts a Windows shutdown query in the performance records.
 void CountShutdownQuery();
 // The keyboard and mouse usage hook (journal record, system-wide).

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "report/utilities.h"
+
 namespace {
 
 const char *const kFixedLines[] = {
@@ -59,7 +61,7 @@ void WriteAboutContent(ReportBuffer &report, const PerformanceHistory &history, 
         day = static_cast<int>(history.day);
         year = static_cast<int>(history.year);
     }
-    AddReportLine(report, "Date Last Used\t\003%.2d/%.2d/%d", month, day, year - 1900);
+    AddReportLine(report, "Date Last Used\t\003%.2d/%.2d/%.2d", month, day, TwoDigitYear(year));
     FormatDuration(history.activeSeconds, value, sizeof value);
     AddReportLine(report, "Used (dd:hh:mm)\t\003%s", value);
     AddReportLine(report, "Dates Used\t\003%u",

@@ -34,9 +34,8 @@ int EndReport(ReportBuffer &report) {
     if (report.damage) {
         if (report.count >= kReportSlots)
             report.count = kReportSlots - 1;
-        const char *why = (report.damage & kReportLinesDropped)
-                              ? "\002Only the first 2999 lines are shown"
-                              : "\002Lines longer than 255 characters were cut";
+        const char *why =
+            (report.damage & kReportLinesDropped) ? kReportLinesDroppedText : kReportLinesCutText;
         snprintf(report.line[report.count], kReportSlotSize, "%s\t%s", kReportCutCaption, why);
         ++report.count;
         report.damage = 0;
@@ -186,22 +185,61 @@ void PlainReportText(const char *line, char *out, size_t outSize) {
     out[n] = 0;
 }
 
-void RawReportText(const char *line, char *out, size_t outSize) {
+void HeadlessReportText(const char *line, char *out, size_t outSize) {
     if (outSize == 0)
         return;
     size_t n = 0;
-    for (const char *p = line; *p; ++p) {
+    bool columnStart = true;
+    for (const char *p = line; *p && n + 1 < outSize;) {
+        if (columnStart) {
+            const char *q = p;
+            if (*q == kHeadingMark)
+                ++q;
+            if (*q == kSwatch) {
+                // The colour bytes follow the code; a column cut short has zero for the missing ones.
+                unsigned char rgb[3] = {};
+                ++q;
+                for (int i = 0; i < 3 && *q; ++i)
+                    rgb[i] = static_cast<unsigned char>(*q++);
+                if (n + 7 >= outSize)
+                    break;
+                snprintf(out + n, outSize - n, "#%02X%02X%02X", rgb[0], rgb[1], rgb[2]);
+                n += 7;
+                p = q;
+                columnStart = false;
+                continue;
+            }
+        }
+        unsigned char c = static_cast<unsigned char>(*p++);
+        columnStart = c == '\t';
+        if ((c >= 1 && c <= 7) || c == '&')
+            continue;
+        out[n++] = static_cast<char>(c);
+    }
+    out[n] = 0;
+}
+
+bool RawReportText(const char *line, char *out, size_t outSize) {
+    if (outSize == 0)
+        return *line != 0;
+    // No more than a report line holds, escapes included.
+    size_t limit =
+        outSize < static_cast<size_t>(kReportSlotSize) ? outSize : static_cast<size_t>(kReportSlotSize);
+    size_t n = 0;
+    const char *p = line;
+    for (; *p; ++p) {
         unsigned char c = static_cast<unsigned char>(*p);
         if ((c < 32 && c != '\t') || c > 126) {
-            if (n + 4 >= outSize)
+            if (n + 4 >= limit)
                 break;
             snprintf(out + n, outSize - n, "\\x%02X", c);
             n += 4;
         } else {
-            if (n + 1 >= outSize)
+            if (n + 1 >= limit)
                 break;
             out[n++] = *p;
         }
     }
     out[n] = 0;
+    return *p != 0;
 }

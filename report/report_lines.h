@@ -30,6 +30,9 @@ constexpr int kReportLinesDropped = 2; // lines past the 3000th were not written
 
 // The caption of the line that says a report was cut short.
 constexpr char kReportCutCaption[] = "Report Cut Short";
+// Its second column: why the report was cut.
+constexpr char kReportLinesCutText[] = "\002Lines longer than 255 characters were cut";
+constexpr char kReportLinesDroppedText[] = "\002Only the first 2999 lines are shown";
 
 // Starts a report: no lines, nothing cut.
 void BeginReport(ReportBuffer &report);
@@ -98,5 +101,9 @@ BarGeometry ReportBarGeometry(int column, int value);
 
 // A line as printed: marker bytes (1 to 7 and "&") dropped, every other byte kept, tabs included.
 void PlainReportText(const char *line, char *out, size_t outSize);
-// A line byte for byte, every byte below 32 other than tab and every byte above 126 written as \xNN.
-void RawReportText(const char *line, char *out, size_t outSize);
+// A line as headless output writes it: as printed, but a swatch's three colour bytes written as its
+// colour in hex ("#RRGGBB"), so that they can never break the line.
+void HeadlessReportText(const char *line, char *out, size_t outSize);
+// A line byte for byte, every byte below 32 other than tab and every byte above 126 written as \xNN,
+// at most 255 characters in all (an escape is never split). Returns true when the line was cut.
+bool RawReportText(const char *line, char *out, size_t outSize);

@@ -84,6 +84,42 @@ void CopyUpper(const char *source, char *destination, size_t size) {
     destination[i] = 0;
 }
 
+void CleanOutsideText(char *text) {
+    if (!text)
+        return;
+    for (unsigned char *p = reinterpret_cast<unsigned char *>(text); *p; ++p)
+        if (*p < 32)
+            *p = ' ';
+}
+
+void CopyOutsideText(const char *source, char *destination, size_t size) {
+    if (!destination || size == 0)
+        return;
+    size_t i = 0;
+    for (; source && i + 1 < size && source[i]; ++i) {
+        unsigned char c = static_cast<unsigned char>(source[i]);
+        destination[i] = c < 32 ? ' ' : static_cast<char>(c);
+    }
+    destination[i] = 0;
+}
+
+void FormatHexBytes(const unsigned char *bytes, size_t length, char *destination, size_t size) {
+    if (!destination || size == 0)
+        return;
+    static const char kDigits[] = "0123456789abcdef";
+    size_t n = 0;
+    for (size_t i = 0; i < length; ++i) {
+        size_t need = (i ? 1 : 0) + 2;
+        if (n + need + 1 > size)
+            break;
+        if (i)
+            destination[n++] = ' ';
+        destination[n++] = kDigits[bytes[i] >> 4];
+        destination[n++] = kDigits[bytes[i] & 15];
+    }
+    destination[n] = 0;
+}
+
 void CleanCaptionText(const char *caption, char *destination, size_t size) {
     if (size == 0)
         return;

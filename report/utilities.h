@@ -40,6 +40,22 @@ inline uint32_t SaturateToU32(uint64_t value) {
     return value > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(value);
 }
 
+// The year as every date shows it: two digits, the year modulo 100 (2026 shows 26, 2000 shows 00).
+inline int TwoDigitYear(int year) {
+    return (year % 100 + 100) % 100;
+}
+
+// Text from outside the program (registry values, the environment, window captions, files, device
+// and driver names) made safe for a report line: bytes 1-31 (tab, line feed and carriage return
+// included) become spaces, so such a value can never add a column or a line, nor pass for a marker.
+void CleanOutsideText(char *text);
+// Copies at most size - 1 characters of source, cleaned as above; the destination is always
+// terminated. With no source the destination becomes empty.
+void CopyOutsideText(const char *source, char *destination, size_t size);
+// length bytes of a binary value as hex pairs separated by spaces ("0a 00 ff"), cut to whole pairs
+// that fit in size - 1 characters.
+void FormatHexBytes(const unsigned char *bytes, size_t length, char *destination, size_t size);
+
 // Copies at most size - 1 characters of source, upper-cased; the destination is always terminated.
 // With no source the destination is left untouched.
 void CopyUpper(const char *source, char *destination, size_t size);

@@ -111,8 +111,11 @@ void CleanCaption(HWND window, char *destination, size_t size) {
         return;
     destination[0] = 0;
     char text[256] = "";
-    if (GetWindowTextA(window, text, sizeof text) > 0)
+    if (GetWindowTextA(window, text, sizeof text) > 0) {
+        text[sizeof text - 1] = 0;
+        CleanOutsideText(text);
         CleanCaptionText(text, destination, size);
+    }
 }
 
 namespace {
@@ -197,6 +200,12 @@ int FindMainModule(DWORD processId, MODULEENTRY32 *entry) {
         *entry = first;
         result = 1;
     }
+    if (result) {
+        entry->szModule[sizeof entry->szModule - 1] = 0;
+        entry->szExePath[sizeof entry->szExePath - 1] = 0;
+        CleanOutsideText(entry->szModule);
+        CleanOutsideText(entry->szExePath);
+    }
     CloseHandle(snapshot);
     return result;
 }
@@ -205,4 +214,5 @@ void ThreadWindowCaption(DWORD threadId, char *destination) {
     destination[0] = 0;
     EnumThreadWindows(threadId, FirstThreadWindowText, reinterpret_cast<LPARAM>(destination));
     destination[255] = 0;
+    CleanOutsideText(destination);
 }

@@ -31,7 +31,7 @@ int FileExists(const char *path);
 void ProgramDirectory(HMODULE module, char *destination, size_t size);
 // Up the parent chain, then up the owner chain.
 HWND TopLevelWindow(HWND window);
-// The window's caption, cleaned (see CleanCaptionText).
+// The window's caption, cleaned (see CleanOutsideText and CleanCaptionText).
 void CleanCaption(HWND window, char *destination, size_t size);
 
 struct ProcessCaption {
@@ -41,7 +41,9 @@ struct ProcessCaption {
 };
 // The first readable caption among the process's top-level windows.
 void FindProcessCaption(DWORD processId, ProcessCaption *result);
-// The main module of a process; 1 and the entry when found, 0 (entry untouched) otherwise.
+// The main module of a process; 1 and the entry when found, 0 (entry untouched) otherwise. The found
+// entry's name and path are terminated and cleaned (see CleanOutsideText).
 int FindMainModule(DWORD processId, MODULEENTRY32 *entry);
-// The first non-empty window text among the thread's windows (destination of at least 256 bytes).
+// The first non-empty window text among the thread's windows (destination of at least 256 bytes),
+// cleaned (see CleanOutsideText).
 void ThreadWindowCaption(DWORD threadId, char *destination);

@@ -166,12 +166,20 @@ TEST(Headless, ReportWritesAHeaderPerToolInTheOrderGiven) {
     EXPECT_EQ(lines[second], "== 2201 Colors ==");
 }
 
-TEST(Headless, ReportAllRunsEveryTool) {
-    ProgramRun run = RunProgram("/report all /raw");
+TEST(Headless, ReportAllRunsEveryToolInCleanLines) {
+    ProgramRun run = RunProgram("/report all");
     EXPECT_EQ(run.exitCode, 0u) << run.err;
     int headers = 0;
-    for (const std::string &line : Lines(run.out))
+    for (const std::string &line : Lines(run.out)) {
         headers += line.rfind("== ", 0) == 0 && line.size() > 6 && line.substr(line.size() - 3) == " ==";
+        EXPECT_LE(line.size(), 255u);
+        // Swatches come out as #RRGGBB and values from outside are cleaned: no control byte but tabs.
+        for (unsigned char c : line)
+            if (c < 32 && c != '\t') {
+                ADD_FAILURE() << "byte " << int(c) << " in: " << line;
+                break;
+            }
+    }
     EXPECT_EQ(headers, 148);
 }
 
@@ -199,9 +207,31 @@ TEST(Headless, ADamagedHistoryIsReportedAndNeverRewritten) {
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_NE(run.err.find("Error!: Unable to open file due to error."), std::string::npos) << run.err;
     EXPECT_EQ(FileSizeOf(path), 15523u) << "a headless run never writes sysstats.dat";
+    // A folder in its place: the run still ends by itself, the message on standard error.
+    DeleteFileA(path.c_str());
+    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+    run = RunProgram("/report 3402");
+    RemoveDirectoryA(path.c_str());
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_NE(run.err.find("Error!: Unable to open file due to error."), std::string::npos) << run.err;
     WriteFileBytes(path, 15524);
     run = RunProgram("/report 3402");
     EXPECT_EQ(run.err, "");
+}
+
+TEST(Headless, OutNeverWritesOverTheProgramsOwnHistory) {
+    std::string path = HistoryPath(), slashes = path;
+    for (char &c : slashes)
+        c = c == '\\' ? '/' : c;
+    std::string dir = path.substr(0, path.find_last_of('\\'));
+    std::string dotted = dir + "\\.\\sub\\..\\SysStats.DAT";
+    for (const std::string &form :
+         {std::string("sysstats.dat"), std::string("SYSSTATS.DAT"), slashes, dotted}) {
+        ProgramRun run = RunProgram("/report 3402 /out \"" + form + "\"");
+        EXPECT_EQ(run.exitCode, 2u) << form;
+        EXPECT_NE(run.err.find("sysstats.dat"), std::string::npos) << run.err;
+        EXPECT_EQ(FileSizeOf(path), 15524u) << form;
+    }
 }
 
 TEST(Headless, OutWritesTheFileInsteadOfStandardOutput) {

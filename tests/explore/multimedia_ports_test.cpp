@@ -225,12 +225,16 @@ TEST(ExplorePortBlocks, ValuesWithoutTextShowTheirNumber) {
     s.stopBits = 3;
     s.rtsControl = 0;
     s.xonChar = 0;
+    s.xoffChar = 0x13; // DC3, the usual XOFF
+    s.eofChar = 0x1A;
     WritePortSettingsBlock(*report, s);
     auto lines = Lines(*report);
     EXPECT_EQ(lines[12], "RTS Flow Control Enabled\t\003No");
     EXPECT_EQ(lines[17], "Parity\t\003Unknown (7)");
     EXPECT_EQ(lines[18], "Stop Bits\t\003Unknown (3)");
     EXPECT_EQ(lines[19], "XON Character\t\003"); // a zero character ends the line
+    EXPECT_EQ(lines[20], "XOFF Character\t\003^S") << "a control character in caret form";
+    EXPECT_EQ(lines[22], "EOF Character\t\003^Z");
 }
 
 PortProperties SampleProperties() {

@@ -108,6 +108,18 @@ TEST(ExploreEnvironment, ReportLines) {
     EXPECT_EQ(report->damage, 0);
 }
 
+TEST(ExploreEnvironment, ControlBytesInNamesAndValuesAddNoColumnOrLine) {
+    const char environment[] = "V\tW=X\n== FAKE\tY\0";
+    const char names[] = "N\tUL\0";
+    FakeDos dos = {};
+    auto report = NewReport();
+    WriteEnvironmentReport(*report, environment, names, FakeDosRead, &dos);
+    auto lines = Lines(*report);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[1], "V W\t\003X == FAKE Y");
+    EXPECT_EQ(lines[4], "N UL\t\003\\Device\\N UL");
+}
+
 TEST(ExploreEnvironment, NoDosNamesLeavesTheHeadingOnly) {
     auto report = NewReport();
     WriteEnvironmentReport(*report, nullptr, nullptr, FakeDosRead, nullptr);

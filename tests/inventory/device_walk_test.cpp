@@ -190,4 +190,32 @@ TEST(RegistryText, SubkeysEnumerateInNameOrderIgnoringCase) {
     FreeRegistryTree(tree);
 }
 
+TEST(RegistryValueText, StringsCleanedDwordsDecimalOtherDataHex) {
+    char out[255];
+    const char text[] = "X\n== FAKE\tY";
+    FormatRegistryValue(kRegistryString, reinterpret_cast<const unsigned char *>(text), sizeof text, out,
+                        sizeof out);
+    EXPECT_STREQ(out, "X == FAKE Y");
+    const char multi[] = "a\rb\0second\0";
+    FormatRegistryValue(kRegistryMultiString, reinterpret_cast<const unsigned char *>(multi), sizeof multi,
+                        out, sizeof out);
+    EXPECT_STREQ(out, "a b");
+    const unsigned char number[] = {0xff, 0xff, 0xff, 0xff};
+    FormatRegistryValue(kRegistryDword, number, 4, out, sizeof out);
+    EXPECT_STREQ(out, "4294967295");
+    const unsigned char binary[] = {0x0a, 0x00, 0xff};
+    FormatRegistryValue(kRegistryBinary, binary, 3, out, sizeof out);
+    EXPECT_STREQ(out, "0a 00 ff");
+    FormatRegistryValue(kRegistryDword, binary, 3, out, sizeof out); // too short for a number
+    EXPECT_STREQ(out, "0a 00 ff");
+    // An unterminated string ends with its data; a long one is cut at the buffer.
+    std::string value(400, 'v');
+    FormatRegistryValue(kRegistryExpandString, reinterpret_cast<const unsigned char *>(value.data()), 3, out,
+                        sizeof out);
+    EXPECT_STREQ(out, "vvv");
+    FormatRegistryValue(kRegistryString, reinterpret_cast<const unsigned char *>(value.data()), value.size(),
+                        out, sizeof out);
+    EXPECT_EQ(std::string(out), std::string(sizeof out - 1, 'v'));
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 // The arithmetic and tables of the measured stages, and the stages themselves against a scripted system.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -518,6 +519,26 @@ TEST(MeasuredStages, OnlyTwentyPrinterNames) {
             EXPECT_EQ(std::string(record.printerName[i]), "Printer " + std::to_string(i));
         }
     EXPECT_EQ(std::string(record.printerName[3]), std::string(kPrinterNameSize - 1, 'L'));
+}
+
+TEST(MeasuredStages, ControlBytesInNamesAddNoLineOrColumnToTheExport) {
+    ScriptedSystem s;
+    s.printers = {"X\n== FAKE\tY"};
+    s.deviceNames[kWaveOutput] = "X\n== FAKE\tY";
+    EquipmentRecord record = {};
+    StagePrinters(ScriptedPlatform(s), record);
+    StageMultimediaNames(ScriptedPlatform(s), record);
+    std::vector<std::string> lines;
+    WriteEquipmentFields(
+        record,
+        [](void *c, const char *line) { static_cast<std::vector<std::string> *>(c)->push_back(line); },
+        &lines);
+    for (const std::string &line : lines) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 1) << line;
+        EXPECT_EQ(line.find_first_of("\n\r"), std::string::npos) << line;
+    }
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "printer name [0]\tX == FAKE Y"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "wave output name\tX == FAKE Y"), lines.end());
 }
 
 TEST(MeasuredStages, NoJoystickNoPrinterNoDevice) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -254,6 +255,45 @@ TEST(HistoryLoadRules, NothingOrTooLittleReadIsADiskReadFailure) {
     EXPECT_TRUE(m.stopIcon);
 }
 
+TEST(HistoryLoadRules, DamagedSecondsCountAsZero) {
+    const float kNan = std::numeric_limits<float>::quiet_NaN(), kInf = std::numeric_limits<float>::infinity();
+    const float cases[][2] = {{kNan, -1.0f}, {kInf, -kInf}, {-0.5f, kNan}};
+    for (const auto &c : cases) {
+        auto h = PatternHistory(3);
+        h->monitoredSeconds = c[0];
+        h->activeSeconds = c[1];
+        std::vector<unsigned char> image(kHistoryBytes);
+        SerializeHistory(*h, image.data());
+        auto loaded = ZeroHistory();
+        ASSERT_EQ(DeserializeHistory(image.data(), image.size(), *loaded), HistoryLoad::kOk);
+        EXPECT_EQ(loaded->monitoredSeconds, 0.0f);
+        EXPECT_EQ(loaded->activeSeconds, 0.0f);
+        EXPECT_EQ(loaded->cpu[7], h->cpu[7]) << "the rest of the record is kept";
+    }
+    auto h = PatternHistory(3);
+    h->monitoredSeconds = 90061.5f;
+    std::vector<unsigned char> image(kHistoryBytes);
+    SerializeHistory(*h, image.data());
+    auto loaded = ZeroHistory();
+    DeserializeHistory(image.data(), image.size(), *loaded);
+    EXPECT_EQ(loaded->monitoredSeconds, 90061.5f);
+}
+
+TEST(HistoryLoadRules, WhatIsKeptAsideBeforeTheFirstSave) {
+    EXPECT_FALSE(HistoryNeedsKeepingAside(false, false, 0, HistoryLoad::kMissing));
+    EXPECT_FALSE(HistoryNeedsKeepingAside(true, false, 15524, HistoryLoad::kOk));
+    for (uint64_t size : {0ull, 15523ull, 15525ull, 31048ull})
+        EXPECT_TRUE(HistoryNeedsKeepingAside(true, false, size, CheckHistoryFile(true, size))) << size;
+    EXPECT_TRUE(HistoryNeedsKeepingAside(true, true, 0, HistoryLoad::kBadSize)) << "a folder";
+    EXPECT_TRUE(HistoryNeedsKeepingAside(true, false, 15524, HistoryLoad::kOpenFailed));
+    EXPECT_TRUE(HistoryNeedsKeepingAside(true, false, 15524, HistoryLoad::kReadFailed));
+    char text[64];
+    HistoryKeptAsideText("Unable to open.", "C:\\Q\\sysstats.bad", text, sizeof text);
+    EXPECT_STREQ(text, "Unable to open. The file found was kept as C:\\Q\\sysstats.bad.");
+    HistoryKeptAsideText("Unable to open.", "C:\\Q\\sysstats.bad", text, 10);
+    EXPECT_STREQ(text, "Unable to");
+}
+
 TEST(HistoryLoadRules, OpenFailureAndSuccessMessages) {
     HistoryMessage open = HistoryLoadMessage(HistoryLoad::kOpenFailed);
     EXPECT_STREQ(open.caption, "Error!");
@@ -304,6 +344,16 @@ TEST(HistorySave, TemporaryFileInTheSameDirectory) {
     EXPECT_STREQ(path, "C:\\QUORVEX\\sysstats.tmp");
     ASSERT_TRUE(HistoryTempPath("sysstats.dat", path, sizeof path));
     EXPECT_STREQ(path, "sysstats.tmp");
+    ASSERT_TRUE(HistoryBadPath("C:\\QUORVEX\\sysstats.dat", path, sizeof path));
+    EXPECT_STREQ(path, "C:\\QUORVEX\\sysstats.bad");
+}
+
+TEST(HistorySave, TheHistoryIsRecognisedInAnyCaseAndSlash) {
+    EXPECT_TRUE(SameHistoryPath("C:\\Quorvex\\SYSSTATS.DAT", "c:\\QUORVEX\\sysstats.dat"));
+    EXPECT_TRUE(SameHistoryPath("c:/quorvex/sysstats.dat", "C:\\QUORVEX\\sysstats.dat"));
+    EXPECT_FALSE(SameHistoryPath("C:\\QUORVEX\\sysstats.da", "C:\\QUORVEX\\sysstats.dat"));
+    EXPECT_FALSE(SameHistoryPath("C:\\QUORVEX\\sysstats.dat.txt", "C:\\QUORVEX\\sysstats.dat"));
+    EXPECT_FALSE(SameHistoryPath("D:\\QUORVEX\\sysstats.dat", "C:\\QUORVEX\\sysstats.dat"));
 }
 
 TEST(HistorySave, PathsThatDoNotFitAreRefused) {

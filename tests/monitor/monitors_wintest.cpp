@@ -148,6 +148,17 @@ COLORREF PixelAt(HWND control) {
     return colour;
 }
 
+// The monitors paint on the data thread: wait (up to two seconds) until the control shows the
+// expected colour, and give the colour it shows then.
+COLORREF PaintedPixel(HWND control, COLORREF expected) {
+    COLORREF colour = PixelAt(control);
+    for (int i = 0; i < 100 && colour != expected; ++i) {
+        Sleep(20);
+        colour = PixelAt(control);
+    }
+    return colour;
+}
+
 TEST_F(MonitorTest, NewSampleLightsTheRowsAndCellsPaintTheirColours) {
     Command(2806);
     HWND system = g_monitorWindow[kSystemMonitor];
@@ -163,16 +174,18 @@ TEST_F(MonitorTest, NewSampleLightsTheRowsAndCellsPaintTheirColours) {
         EXPECT_EQ(LedCellLit(kLedSystem, 1, c), 0) << "Video Card cell " << c;
     }
     RedrawWindow(system, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(PixelAt(GetDlgItem(system, 10101)), RGB(0, 255, 0));
-    EXPECT_EQ(PixelAt(GetDlgItem(system, 10104)), RGB(255, 255, 0));
-    EXPECT_EQ(PixelAt(GetDlgItem(system, 10177)), RGB(255, 0, 0));
-    EXPECT_EQ(PixelAt(GetDlgItem(system, 10108)), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PaintedPixel(GetDlgItem(system, 10101), RGB(0, 255, 0)), RGB(0, 255, 0));
+    EXPECT_EQ(PaintedPixel(GetDlgItem(system, 10104), RGB(255, 255, 0)), RGB(255, 255, 0));
+    EXPECT_EQ(PaintedPixel(GetDlgItem(system, 10177), RGB(255, 0, 0)), RGB(255, 0, 0));
+    EXPECT_EQ(PaintedPixel(GetDlgItem(system, 10108), GetSysColor(COLOR_BTNFACE)),
+              GetSysColor(COLOR_BTNFACE));
     // The next sample turns cells off again.
     g_sample->word[kSampleCpu] = 0;
     NewData(system);
     EXPECT_EQ(LedCellLit(kLedSystem, 0, 0), 0);
     RedrawWindow(system, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    EXPECT_EQ(PixelAt(GetDlgItem(system, 10101)), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(PaintedPixel(GetDlgItem(system, 10101), GetSysColor(COLOR_BTNFACE)),
+              GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(MonitorTest, OtherLedMonitorsFollowTheirRules) {
@@ -206,7 +219,7 @@ TEST_F(MonitorTest, OtherLedMonitorsFollowTheirRules) {
     HWND disk = g_monitorWindow[kDiskMonitor];
     ASSERT_NE(disk, nullptr);
     RedrawWindow(disk, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(PixelAt(GetDlgItem(disk, 10210)), RGB(0, 0, 255));
+    EXPECT_EQ(PaintedPixel(GetDlgItem(disk, 10210), RGB(0, 0, 255)), RGB(0, 0, 255));
 }
 
 // Ticks of the sampler itself notify every open monitor.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -20,11 +21,12 @@ struct TempFolder {
     TempFolder() {
         char dir[MAX_PATH];
         GetTempPathA(MAX_PATH, dir);
-        path = std::string(dir) + "qvhist" + std::to_string(GetTickCount());
+        static int serial;
+        path = std::string(dir) + "qvhist" + std::to_string(GetTickCount()) + "-" + std::to_string(++serial);
         CreateDirectoryA(path.c_str(), nullptr);
     }
     ~TempFolder() {
-        for (const char *name : {"sysstats.dat", "sysstats.tmp"}) {
+        for (const char *name : {"sysstats.dat", "sysstats.tmp", "sysstats.bad"}) {
             std::string file = path + "\\" + name;
             SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileA(file.c_str());
@@ -79,7 +81,9 @@ TEST_F(HistoryTest, SaveThenLoadGivesTheSameHistory) {
     EXPECT_EQ(ReadBytes(folder.File("sysstats.dat")).size(), static_cast<size_t>(kHistoryBytes));
     EXPECT_TRUE(ReadBytes(folder.File("sysstats.tmp")).empty()) << "no temporary file is left behind";
     *g_history = PerformanceHistory{};
-    ASSERT_TRUE(LoadHistoryFrom(folder.File("sysstats.dat").c_str()));
+    ASSERT_TRUE(LoadHistoryFrom(folder.File("sysstats.dat").c_str(), true));
+    EXPECT_EQ(GetFileAttributesA(folder.File("sysstats.bad").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "a good history is not kept aside";
     EXPECT_EQ(g_history->monitoredSeconds, 90061.0f);
     EXPECT_EQ(g_history->daysSeen, 7u);
     EXPECT_EQ(g_history->cpu[42], 1234u);
@@ -90,19 +94,91 @@ TEST_F(HistoryTest, LoadRulesBySize) {
     TempFolder folder;
     std::string file = folder.File("sysstats.dat");
     g_history->daysSeen = 5;
-    EXPECT_FALSE(LoadHistoryFrom(file.c_str())) << "missing";
+    EXPECT_FALSE(LoadHistoryFrom(file.c_str(), true)) << "missing";
     EXPECT_EQ(g_history->daysSeen, 5u) << "a history that cannot be loaded is kept as it was";
-    WriteBytes(file, {});
-    EXPECT_FALSE(LoadHistoryFrom(file.c_str())) << "empty";
     WriteBytes(file, std::vector<unsigned char>(kHistoryBytes - 1, 1));
-    EXPECT_FALSE(LoadHistoryFrom(file.c_str())) << "15523 bytes";
+    EXPECT_FALSE(LoadHistoryFrom(file.c_str(), false)) << "15523 bytes";
     EXPECT_EQ(g_history->daysSeen, 5u);
     std::vector<unsigned char> two(2 * kHistoryBytes, 0);
     two[20] = 3;                 // days seen of the first record
     two[kHistoryBytes + 20] = 9; // and of the second
     WriteBytes(file, two);
-    EXPECT_TRUE(LoadHistoryFrom(file.c_str())) << "31048 bytes";
+    EXPECT_TRUE(LoadHistoryFrom(file.c_str(), false)) << "31048 bytes";
     EXPECT_EQ(g_history->daysSeen, 3u) << "the first record is used";
+    EXPECT_EQ(GetFileAttributesA(folder.File("sysstats.bad").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "a run that never saves leaves what it finds";
+}
+
+// Whatever stands at the history's place and is not one whole record survives the next save.
+TEST_F(HistoryTest, ADamagedHistoryIsKeptAsideBeforeTheFirstSave) {
+    const size_t sizes[] = {0, kHistoryBytes - 1, kHistoryBytes + 1, 2 * kHistoryBytes};
+    for (size_t size : sizes) {
+        SCOPED_TRACE(size);
+        TempFolder folder;
+        std::string file = folder.File("sysstats.dat"), bad = folder.File("sysstats.bad");
+        std::vector<unsigned char> original(size);
+        for (size_t i = 0; i < size; ++i)
+            original[i] = static_cast<unsigned char>(i * 7);
+        WriteBytes(bad, {1, 2, 3}); // an older one is replaced
+        WriteBytes(file, original);
+        LoadHistoryFrom(file.c_str(), true);
+        ASSERT_TRUE(SaveHistoryTo(file.c_str()));
+        EXPECT_EQ(ReadBytes(file).size(), static_cast<size_t>(kHistoryBytes));
+        EXPECT_EQ(ReadBytes(bad), original);
+    }
+    TempFolder folder;
+    std::string file = folder.File("sysstats.dat"), bad = folder.File("sysstats.bad");
+    ASSERT_TRUE(CreateDirectoryA(file.c_str(), nullptr));
+    LoadHistoryFrom(file.c_str(), true);
+    ASSERT_TRUE(SaveHistoryTo(file.c_str())) << "a folder in the history's place is moved aside";
+    EXPECT_EQ(ReadBytes(file).size(), static_cast<size_t>(kHistoryBytes));
+    EXPECT_NE(GetFileAttributesA(bad.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+}
+
+TEST_F(HistoryTest, AHistoryThatCannotBeKeptIsNeverWrittenOver) {
+    TempFolder folder;
+    std::string file = folder.File("sysstats.dat"), bad = folder.File("sysstats.bad");
+    std::vector<unsigned char> original(kHistoryBytes + 1, 0x5A);
+    WriteBytes(file, original);
+    // A folder in the way of sysstats.bad, with a file in it so that it cannot be replaced.
+    ASSERT_TRUE(CreateDirectoryA(bad.c_str(), nullptr));
+    std::string inside = bad + "\\keep.txt";
+    WriteBytes(inside, {1});
+    LoadHistoryFrom(file.c_str(), true);
+    EXPECT_FALSE(SaveHistoryTo(file.c_str()));
+    EXPECT_EQ(ReadBytes(file), original);
+    DeleteFileA(inside.c_str());
+}
+
+std::string g_savePath;
+LONG g_saveFailures;
+
+DWORD WINAPI SaveManyTimes(void *) {
+    for (int i = 0; i < 150; ++i)
+        if (!SaveHistoryTo(g_savePath.c_str()))
+            InterlockedIncrement(&g_saveFailures);
+    return 0;
+}
+
+// The periodic save on the data thread and a save on the main thread may meet.
+TEST_F(HistoryTest, SavesFromTwoThreadsLeaveOneWholeFile) {
+    TempFolder folder;
+    g_savePath = folder.File("sysstats.dat");
+    *g_history = PerformanceHistory{};
+    g_history->daysSeen = 77;
+    g_history->cpu[3] = 0xA5A5A5A5;
+    g_saveFailures = 0;
+    HANDLE threads[2];
+    for (HANDLE &thread : threads)
+        thread = CreateThread(nullptr, 0, SaveManyTimes, nullptr, 0, nullptr);
+    WaitForMultipleObjects(2, threads, TRUE, INFINITE);
+    for (HANDLE thread : threads)
+        CloseHandle(thread);
+    EXPECT_EQ(g_saveFailures, 0);
+    std::vector<unsigned char> expected(kHistoryBytes);
+    SerializeHistory(*g_history, expected.data());
+    EXPECT_EQ(ReadBytes(g_savePath), expected);
+    EXPECT_EQ(GetFileAttributesA(folder.File("sysstats.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(HistoryTest, AFailedSaveKeepsThePreviousFile) {

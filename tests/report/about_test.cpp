@@ -60,7 +60,13 @@ TEST_F(AboutFixture, StoredDateOrTodayWhenImplausible) {
     history.month = 3;
     history.year = 2001;
     WriteAboutContent(*report, history, today);
-    EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00303/09/101");
+    EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00303/09/01");
+    history.year = 2000;
+    WriteAboutContent(*report, history, today);
+    EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00303/09/00");
+    history.year = 1995;
+    WriteAboutContent(*report, history, today);
+    EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00303/09/95");
     struct Bad {
         uint32_t day, month, year;
     } bad[] = {{0, 0, 0}, {9, 0, 2001}, {9, 13, 2001}, {0, 3, 2001}, {32, 3, 2001}, {9, 3, 0}, {9, 3, 2101}};
@@ -69,7 +75,7 @@ TEST_F(AboutFixture, StoredDateOrTodayWhenImplausible) {
         history.month = b.month;
         history.year = b.year;
         WriteAboutContent(*report, history, today);
-        EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00312/06/126")
+        EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00312/06/26")
             << b.day << "/" << b.month << "/" << b.year;
     }
 }

@@ -103,7 +103,8 @@ TEST(AboutContent, BothScreensAndTheirTitles) {
     SYSTEMTIME now;
     GetSystemTime(&now);
     char today[64];
-    snprintf(today, sizeof today, "Date Last Used\t\003%.2d/%.2d/%d", now.wMonth, now.wDay, now.wYear - 1900);
+    snprintf(today, sizeof today, "Date Last Used\t\003%.2d/%.2d/%.2d", now.wMonth, now.wDay,
+             now.wYear % 100);
     EXPECT_STREQ(g_report->line[19], today);
     EXPECT_STREQ(g_report->line[21], "Dates Used\t\0031");
     EXPECT_EQ(Item(g_app.helpScreen, 0), "OVERVIEW");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -199,13 +200,31 @@ TEST(PrintedText, MarkersDroppedTabsKept) {
     EXPECT_STREQ(out, "abc");
 }
 
-TEST(PrintedText, RawEscapesControlAndHighBytes) {
+TEST(PrintedText, HeadlessWritesSwatchesAsHexColours) {
+    char out[kReportSlotSize];
+    // A colour component of 10 would otherwise be a line feed.
+    HeadlessReportText("\006\002Colour\t\007\012\001\377Window\t\003x\007", out, sizeof out);
+    EXPECT_STREQ(out, "Colour\t#0A01FFWindow\tx") << "code 7 inside a column is no swatch";
+    HeadlessReportText("\006\007\200", out, sizeof out);
+    EXPECT_STREQ(out, "#800000") << "a swatch cut short";
+    HeadlessReportText("a\t\007\001\002\003", out, 8);
+    EXPECT_STREQ(out, "a\t") << "a colour that does not fit is left out whole";
+}
+
+TEST(PrintedText, RawEscapesControlAndHighBytesWithinALine) {
     char out[kReportSlotSize * 4 + 1];
-    RawReportText("\006\002Head\tx\377", out, sizeof out);
+    EXPECT_FALSE(RawReportText("\006\002Head\tx\377", out, sizeof out));
     EXPECT_STREQ(out, "\\x06\\x02Head\tx\\xFF");
     // A cut never leaves half an escape.
-    RawReportText("ab\001", out, 6);
+    EXPECT_TRUE(RawReportText("ab\001", out, 6));
     EXPECT_STREQ(out, "ab");
+    // Escapes count against the 255 characters of a line.
+    std::string high(255, '\377');
+    EXPECT_TRUE(RawReportText(high.c_str(), out, sizeof out));
+    EXPECT_EQ(strlen(out), 252u);
+    std::string plain(255, 'a');
+    EXPECT_FALSE(RawReportText(plain.c_str(), out, sizeof out));
+    EXPECT_EQ(strlen(out), 255u);
 }
 
 } // namespace

@@ -111,6 +111,25 @@ TEST(SaturateToU32, LargeSizesStopAtTheTopInsteadOfWrapping) {
     EXPECT_EQ(SaturateToU32(17179869184ull + 3153432576ull), 0xFFFFFFFFu);
 }
 
+TEST(OutsideText, ControlBytesBecomeSpacesAndBinaryBecomesHex) {
+    char text[] = "X\n== FAKE\tcol\r\x01\x1f\x7f\xe9";
+    CleanOutsideText(text);
+    EXPECT_STREQ(text, "X == FAKE col   \x7f\xe9") << "only bytes 1-31 change";
+    char out[8] = "keep";
+    CopyOutsideText("a\tb\ncdefghij", out, sizeof out);
+    EXPECT_STREQ(out, "a b cde");
+    CopyOutsideText(nullptr, out, sizeof out);
+    EXPECT_STREQ(out, "");
+    const unsigned char bytes[] = {0x0a, 0x00, 0xff, 0x41};
+    char hex[12];
+    FormatHexBytes(bytes, 4, hex, sizeof hex);
+    EXPECT_STREQ(hex, "0a 00 ff 41");
+    FormatHexBytes(bytes, 4, hex, 10);
+    EXPECT_STREQ(hex, "0a 00 ff") << "cut to whole pairs";
+    FormatHexBytes(bytes, 0, hex, sizeof hex);
+    EXPECT_STREQ(hex, "");
+}
+
 TEST(HistogramMean, WeightedMeanOfBucketsAfterTheFirst) {
     uint32_t counts[] = {5, 0, 2, 2};
     EXPECT_EQ(HistogramMean(counts, sizeof counts), 2u);
