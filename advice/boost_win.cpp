@@ -1,17 +1,15 @@
-#include "advice/boost.h"
+#include "advice/boost_win.h"
 
-#include "app/catalogue.h"
-#include "app/globals.h"
-#include "report/main_screen.h"
-#include "report/screens.h"
+#include "platform/globals_win.h"
+#include "report/main_screen_win.h"
+#include "report/screens_win.h"
 #include "resources/resource_ids.h"
 
-void ShowBoostTips(int index) {
-    const FamilyInfo &boost = FamilyAt(kFamilyBoost);
-    if (index < 0 || index >= boost.toolCount)
+void ShowBoostTips(const char *toolName) {
+    if (!toolName)
         return;
     ClearScreens();
-    SetToolTitles(boost.tools[index].name);
+    SetToolTitles(toolName);
     LoadQuickHelp(g_app.helpScreen, IDH_BOOST);
     // The tips themselves are read from BOOST.DAT by the advice tools.
     g_report->count = 0;

@@ -2,10 +2,10 @@
 // once a second, and every monitor window.
 #include <windows.h>
 
-#include "app/frame.h"
-#include "app/globals.h"
-#include "monitor/sampler.h"
-#include "report/utilities_win.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
+#include "monitor/sampler_win.h"
+#include "platform/utilities_win.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -136,18 +136,3 @@ void StopDataThread() {
 // The busy window for long tools: its icon keeps turning because the timer runs on the data thread
 // while the main thread works. It takes no input, so it never takes the activation or the focus away
 // from the window the tool is looking at (the Window List reports which window has the focus).
-void ShowAnalyzingBox() {
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    HWND box = g_app.analyzingBox;
-    if (!box)
-        return;
-    CenterWindowOver(box, GetForegroundWindow());
-    ShowWindow(box, SW_SHOWNA);
-    SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void HideAnalyzingBox() {
-    if (g_app.analyzingBox)
-        ShowWindow(g_app.analyzingBox, SW_HIDE);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
-}

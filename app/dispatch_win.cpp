@@ -1,11 +1,12 @@
 // Command dispatch: every menu item and toolbar button arrives here as a command id.
-#include "action/window_actions.h"
-#include "advice/boost.h"
-#include "app/frame.h"
-#include "app/globals.h"
-#include "library/help_window.h"
-#include "report/main_screen.h"
-#include "report/screens.h"
+#include "action/window_actions_win.h"
+#include "advice/boost_win.h"
+#include "app/frame_win.h"
+#include "platform/utilities_win.h"
+#include "platform/globals_win.h"
+#include "library/help_window_win.h"
+#include "report/main_screen_win.h"
+#include "report/screens_win.h"
 #include "resources/resource_ids.h"
 
 void RunTool(HWND window, int commandId, const ToolTable &table) {
@@ -30,7 +31,8 @@ void RunFamilyTool(HWND window, int commandId) {
         return;
     switch (family->family) {
         case kFamilyBoost:
-            ShowBoostTips(commandId - 2901);
+            if (const ToolInfo *tool = ToolOfCommand(commandId))
+                ShowBoostTips(tool->name);
             break;
         case kFamilyCheck:
         case kFamilyPrograms:

@@ -9,13 +9,13 @@
 #include <cstring>
 
 #include "app/command_line.h"
-#include "app/frame.h"
-#include "app/globals.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
 #include "inventory/equipment.h"
-#include "inventory/inventory.h"
-#include "monitor/usage.h"
+#include "inventory/inventory_win.h"
+#include "monitor/usage_win.h"
 #include "report/report_lines.h"
-#include "report/screens.h"
+#include "report/screens_win.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -2,11 +2,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/frame.h"
-#include "app/globals.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
 #include "app/layout.h"
-#include "monitor/usage.h"
-#include "report/main_screen.h"
+#include "monitor/usage_win.h"
+#include "report/main_screen_win.h"
 #include "resources/resource_ids.h"
 
 namespace {

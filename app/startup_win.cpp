@@ -3,19 +3,19 @@
 #include <commctrl.h>
 
 #include "app/command_line.h"
-#include "app/frame.h"
-#include "app/globals.h"
-#include "app/toolhelp.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
+#include "platform/toolhelp_win.h"
 #include "inventory/equipment.h"
-#include "inventory/inventory.h"
+#include "inventory/inventory_win.h"
 #include "monitor/performance.h"
-#include "monitor/sampler.h"
-#include "monitor/usage.h"
-#include "report/main_screen.h"
-#include "report/screens.h"
-#include "report/startup_pictures.h"
-#include "report/utilities.h"
-#include "report/utilities_win.h"
+#include "monitor/sampler_win.h"
+#include "monitor/usage_win.h"
+#include "report/main_screen_win.h"
+#include "report/screens_win.h"
+#include "report/startup_pictures_win.h"
+#include "platform/utilities.h"
+#include "platform/utilities_win.h"
 
 void InitializeStage() {
     CreateDrawingObjects();

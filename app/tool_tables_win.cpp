@@ -1,9 +1,9 @@
 // Report functions of every tool, family by family, in the order of the catalogue.
-#include "action/window_actions.h"
-#include "app/frame.h"
-#include "app/globals.h"
-#include "explore/explore.h"
-#include "monitor/monitors.h"
+#include "action/window_actions_win.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
+#include "explore/explore_win.h"
+#include "monitor/monitors_win.h"
 
 namespace {
 

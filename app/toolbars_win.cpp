@@ -1,8 +1,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/frame.h"
-#include "app/globals.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
 #include "resources/resource_ids.h"
 
 namespace {

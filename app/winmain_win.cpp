@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "app/command_line.h"
-#include "app/frame.h"
-#include "app/globals.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     g_app.instance = instance;

@@ -3,13 +3,13 @@
 
 #include <cstdlib>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "explore/device_caps.h"
-#include "explore/explore.h"
+#include "explore/explore_win.h"
 #include "inventory/equipment.h"
-#include "inventory/measurements.h"
-#include "report/main_screen.h"
-#include "report/utilities.h"
+#include "platform/printers_win.h"
+#include "report/main_screen_win.h"
+#include "platform/utilities.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "report/utilities.h"
+#include "platform/utilities.h"
 
 // ---- Colors -------------------------------------------------------------------------------------
 

@@ -4,14 +4,13 @@
 
 #include <cstdio>
 
-#include "app/frame.h"
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "explore/display_info.h"
-#include "explore/explore.h"
+#include "explore/explore_win.h"
 #include "inventory/equipment.h"
-#include "report/main_screen.h"
-#include "report/utilities.h"
-#include "report/utilities_win.h"
+#include "report/main_screen_win.h"
+#include "platform/utilities.h"
+#include "platform/utilities_win.h"
 
 void ExploreInputDevices(HWND) {
     BeginReport(*g_report);

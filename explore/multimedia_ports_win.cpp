@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "app/globals.h"
-#include "explore/explore.h"
+#include "platform/globals_win.h"
+#include "explore/explore_win.h"
 #include "explore/multimedia_ports.h"
-#include "report/main_screen.h"
+#include "report/main_screen_win.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "report/utilities.h"
+#include "platform/utilities.h"
 
 namespace {
 

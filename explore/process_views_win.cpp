@@ -6,14 +6,13 @@
 
 #include <cstdio>
 
-#include "app/frame.h"
-#include "app/globals.h"
-#include "app/toolhelp.h"
-#include "explore/explore.h"
+#include "platform/globals_win.h"
+#include "platform/toolhelp_win.h"
+#include "explore/explore_win.h"
 #include "explore/process_views.h"
-#include "report/main_screen.h"
-#include "report/utilities.h"
-#include "report/utilities_win.h"
+#include "report/main_screen_win.h"
+#include "platform/utilities.h"
+#include "platform/utilities_win.h"
 
 namespace {
 

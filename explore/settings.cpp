@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "report/utilities.h"
+#include "platform/utilities.h"
 
 const StartupKey kStartupKeys[kStartupKeyCount] = {
     {"display.drv", "Video Card Driver"},

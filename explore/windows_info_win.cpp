@@ -4,12 +4,12 @@
 
 #include <cstring>
 
-#include "app/globals.h"
-#include "explore/explore.h"
+#include "platform/globals_win.h"
+#include "explore/explore_win.h"
 #include "explore/windows_info.h"
 #include "inventory/equipment.h"
-#include "report/main_screen.h"
-#include "report/utilities.h"
+#include "report/main_screen_win.h"
+#include "platform/utilities.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "report/utilities.h"
+#include "platform/utilities.h"
 
 namespace {
 

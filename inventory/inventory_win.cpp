@@ -1,13 +1,13 @@
-#include "inventory/inventory.h"
+#include "inventory/inventory_win.h"
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "inventory/equipment.h"
-#include "inventory/measurements.h"
+#include "inventory/measurements_win.h"
 #include "inventory/registry_stages.h"
 #include "inventory/registry_win.h"
-#include "report/startup_pictures.h"
-#include "report/utilities.h"
-#include "report/utilities_win.h"
+#include "report/startup_pictures_win.h"
+#include "platform/utilities.h"
+#include "platform/utilities_win.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "report/utilities.h"
+#include "platform/utilities.h"
 
 const int kStandardClocks[kStandardClockCount] = {16, 20, 25, 33,  40,  50,  60, 66,
                                                   75, 80, 90, 100, 120, 133, 150};

@@ -143,22 +143,3 @@ void StagePrinters(const MeasurePlatform &platform, EquipmentRecord &record);
 void StagePorts(const MeasurePlatform &platform, EquipmentRecord &record);
 void StageVersions(const MeasurePlatform &platform, EquipmentRecord &record);
 void StageMultimediaNames(const MeasurePlatform &platform, EquipmentRecord &record);
-
-#ifdef _WIN32
-// ---- Windows ----
-#include <windows.h>
-
-// The measured half of "Get All Equipment": every stage on the real system, into *g_equipment.
-void RunMeasuredStages(HWND main);
-
-// The system as the stages see it; tests replace single entries.
-MeasurePlatform WindowsMeasurePlatform();
-// The timing loop itself: 20,479 rounds of fourteen 16-bit divisions (x86 only).
-void RunTimingLoop();
-// The ten runs of the timer at real-time priority; the priority class is restored afterwards.
-uint32_t MeasureBestLoopTime(const LoopTimer &timer);
-
-// The printer list cache: the local printers (level 2), enumerated on the first call and shared by
-// the whole program for the rest of the run. Callers on other threads hold the printer lock.
-const PRINTER_INFO_2A *GetPrinterList(DWORD *count);
-#endif

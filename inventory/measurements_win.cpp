@@ -1,45 +1,18 @@
-// The measured stages on Windows: the system queries behind MeasurePlatform, the timing loop, and the
-// printer list cache.
+// The measured stages on Windows: the system queries behind MeasurePlatform and the timing loop.
 #include <windows.h>
 #include <mmsystem.h>
 #include <winspool.h>
 
-#include "inventory/measurements.h"
+#include "inventory/measurements_win.h"
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "inventory/modem_probe.h"
-#include "report/startup_pictures.h"
-#include "report/utilities.h"
-#include "report/utilities_win.h"
+#include "platform/printers_win.h"
+#include "report/startup_pictures_win.h"
+#include "platform/utilities.h"
+#include "platform/utilities_win.h"
 
 namespace {
-
-// ---- Printer list cache ----
-
-struct PrinterListCache {
-    bool notEnumerated;
-    PRINTER_INFO_2A *entries;
-    DWORD count;
-};
-
-PrinterListCache g_printers = {true, nullptr, 0};
-
-void EnumeratePrinters() {
-    // A first call with room for one entry and no strings learns the size needed.
-    BYTE probe[84];
-    DWORD needed = 0, returned = 0;
-    EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, probe, sizeof probe, &needed, &returned);
-    if (needed == 0)
-        return; // no printers
-    auto *entries = static_cast<PRINTER_INFO_2A *>(AllocZeroed(GMEM_FIXED, needed));
-    if (EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, reinterpret_cast<BYTE *>(entries), needed, &needed,
-                      &returned)) {
-        g_printers.entries = entries;
-        g_printers.count = returned;
-    } else {
-        GlobalFree(entries);
-    }
-}
 
 // ---- The system behind the stages ----
 
@@ -237,16 +210,6 @@ uint32_t MeasureBestLoopTime(const LoopTimer &timer) {
     uint32_t best = BestLoopTime(timer);
     SetPriorityClass(self, previous ? previous : NORMAL_PRIORITY_CLASS);
     return best;
-}
-
-const PRINTER_INFO_2A *GetPrinterList(DWORD *count) {
-    if (g_printers.notEnumerated) {
-        EnumeratePrinters();
-        g_printers.notEnumerated = false;
-    }
-    if (count)
-        *count = g_printers.count;
-    return g_printers.entries;
 }
 
 MeasurePlatform WindowsMeasurePlatform() {

@@ -1,20 +1,19 @@
 // The monitor windows of the data thread. Each LED monitor keeps a lit-state table and, on every
 // new sample, invalidates only the cells whose state changed; the cells draw themselves from the
 // table. The Priority Map fills one row per captioned program; the Usage Monitor shows five gauges.
-#include "monitor/monitors.h"
+#include "monitor/monitors_win.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <cstring>
 
-#include "action/window_actions.h"
-#include "app/globals.h"
-#include "app/toolhelp.h"
+#include "platform/globals_win.h"
+#include "platform/toolhelp_win.h"
 #include "monitor/performance.h"
 #include "monitor/sampler_tick.h"
-#include "report/main_screen.h"
-#include "report/utilities_win.h"
+#include "report/main_screen_win.h"
+#include "platform/utilities_win.h"
 #include "resources/resource_ids.h"
 
 HWND g_monitorWindow[kMonitorSlots];
@@ -406,4 +405,20 @@ uint8_t PriorityCellLit(int row, int cell) {
 
 bool UsageLegendShown() {
     return g_usageLegend;
+}
+
+bool MonitorsOnTop() {
+    return MenuItemChecked(CMD_MONITORS_ON_TOP);
+}
+
+void ApplyMonitorsOnTop(HWND) {
+    HWND order = MonitorsOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST;
+    for (HWND monitor : g_monitorWindow)
+        if (monitor && IsWindow(monitor))
+            SetWindowPos(monitor, order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ToggleMonitorsOnTop(HWND mainScreen) {
+    ToggleMenuCheck(CMD_MONITORS_ON_TOP);
+    ApplyMonitorsOnTop(mainScreen);
 }

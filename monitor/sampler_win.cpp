@@ -1,7 +1,7 @@
 // The sampler's readings of the machine: the statistics under HKEY_DYN_DATA, memory, fixed drives,
 // the foreground window and its pixels, the print queues, the tool-help snapshots. The tick's
 // arithmetic and its records are in monitor/sampler_tick.cpp.
-#include "monitor/sampler.h"
+#include "monitor/sampler_win.h"
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -11,14 +11,14 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/globals.h"
-#include "app/toolhelp.h"
+#include "platform/globals_win.h"
+#include "platform/toolhelp_win.h"
 #include "inventory/equipment.h"
-#include "inventory/measurements.h"
-#include "monitor/monitors.h"
+#include "platform/printers_win.h"
+#include "monitor/monitors_win.h"
 #include "monitor/sampler_tick.h"
-#include "monitor/usage.h"
-#include "report/utilities_win.h"
+#include "monitor/usage_win.h"
+#include "platform/utilities_win.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "monitor/usage.h"
+#include "monitor/usage_win.h"
 
 #include <cstdio>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "monitor/history_file.h"
 #include "monitor/performance.h"
 #include "monitor/sampler_tick.h"
-#include "report/utilities_win.h"
+#include "platform/utilities_win.h"
 
 InputCounters g_input;
 CRITICAL_SECTION g_historyLock;

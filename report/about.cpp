@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "report/utilities.h"
+#include "platform/utilities.h"
 
 namespace {
 

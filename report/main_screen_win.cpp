@@ -1,9 +1,9 @@
-#include "report/main_screen.h"
+#include "report/main_screen_win.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "report/report_lines.h"
 
 DrawingObjects g_draw;
@@ -201,4 +201,11 @@ void ShowReport() {
     if (!g_report)
         return;
     ShowReportLines(EndReport(*g_report));
+}
+
+void ReportToolHelpUnavailable() {
+    g_report->count = 0;
+    AddReportLine(*g_report,
+                  "Tool Help Unavailable\t\002This system's KERNEL32 lacks the functions this tool needs");
+    ShowReportLines(g_report->count);
 }

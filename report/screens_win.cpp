@@ -1,13 +1,13 @@
-#include "report/screens.h"
+#include "report/screens_win.h"
 
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "monitor/performance.h"
 #include "report/about.h"
-#include "report/main_screen.h"
+#include "report/main_screen_win.h"
 #include "report/quick_help.h"
 #include "resources/resource_ids.h"
 

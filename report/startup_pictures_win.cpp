@@ -1,7 +1,7 @@
-#include "report/startup_pictures.h"
+#include "report/startup_pictures_win.h"
 
-#include "app/globals.h"
-#include "report/main_screen.h"
+#include "platform/globals_win.h"
+#include "report/main_screen_win.h"
 #include "report/pyramid.h"
 
 namespace {

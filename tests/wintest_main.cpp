@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/frame.h"
-#include "app/globals.h"
-#include "monitor/monitors.h"
-#include "monitor/sampler.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
+#include "monitor/monitors_win.h"
+#include "monitor/sampler_win.h"
 #include "tests/wintest_env.h"
 
 const char kTestMainClass[] = "QUORVEX_WINTEST";

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/frame.h"
-#include "app/globals.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
 #include "app/layout.h"
-#include "monitor/usage.h"
-#include "report/main_screen.h"
+#include "monitor/usage_win.h"
+#include "report/main_screen_win.h"
 #include "resources/resource_ids.h"
 #include "tests/wintest_env.h"
 

@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
+#include "report/report_lines.h"
 #include "explore/device_caps.h"
-#include "explore/explore.h"
+#include "explore/explore_win.h"
 #include "inventory/equipment.h"
-#include "inventory/measurements.h"
+#include "platform/printers_win.h"
 #include "report/quick_help.h"
 #include "tests/wintest_env.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "explore/display_info.h"
-#include "explore/explore.h"
+#include "explore/explore_win.h"
 #include "inventory/equipment.h"
 #include "report/quick_help.h"
 #include "tests/wintest_env.h"

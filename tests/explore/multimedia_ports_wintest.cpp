@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
-#include "explore/explore.h"
+#include "platform/globals_win.h"
+#include "report/report_lines.h"
+#include "explore/explore_win.h"
 #include "report/quick_help.h"
 #include "tests/wintest_env.h"
 

@@ -12,9 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
-#include "app/toolhelp.h"
-#include "explore/explore.h"
+#include "platform/globals_win.h"
+#include "report/report_lines.h"
+#include "platform/toolhelp_win.h"
+#include "explore/explore_win.h"
 #include "report/quick_help.h"
 #include "tests/wintest_env.h"
 

@@ -7,10 +7,11 @@
 
 #include <cmath>
 
-#include "app/globals.h"
-#include "inventory/measurements.h"
+#include "platform/globals_win.h"
+#include "inventory/measurements_win.h"
+#include "platform/printers_win.h"
 #include "inventory/modem_probe.h"
-#include "report/utilities.h"
+#include "platform/utilities.h"
 
 namespace {
 
@@ -121,7 +122,8 @@ TEST_F(MeasuredStagesOnWine, FillTheRecord) {
     EXPECT_EQ(r.physicalMemoryMB % 2, 0);
     EXPECT_LE(std::fabs(r.physicalMemoryMB - r.physicalMemory / 1e6), 2.0);
     EXPECT_EQ(r.pageFile, SaturateToU32(memory.dwTotalPageFile));
-    EXPECT_EQ(r.virtualMemory, SaturateToU32(memory.dwTotalVirtual)) << "a 64-bit program's address space stops at the 32-bit top";
+    EXPECT_EQ(r.virtualMemory, SaturateToU32(memory.dwTotalVirtual))
+        << "a 64-bit program's address space stops at the 32-bit top";
 
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;

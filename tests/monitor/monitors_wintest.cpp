@@ -9,16 +9,16 @@
 #include <cstring>
 #include <string>
 
-#include "action/window_actions.h"
-#include "app/frame.h"
-#include "app/globals.h"
+#include "action/window_actions_win.h"
+#include "app/frame_win.h"
+#include "platform/globals_win.h"
 #include "monitor/led_rules.h"
-#include "monitor/monitors.h"
+#include "monitor/monitors_win.h"
 #include "monitor/performance.h"
-#include "monitor/sampler.h"
+#include "monitor/sampler_win.h"
 #include "monitor/sampler_tick.h"
-#include "monitor/usage.h"
-#include "report/utilities_win.h"
+#include "monitor/usage_win.h"
+#include "platform/utilities_win.h"
 #include "resources/resource_ids.h"
 #include "tests/wintest_env.h"
 

@@ -6,13 +6,13 @@
 
 #include <cstring>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "inventory/equipment.h"
-#include "monitor/monitors.h"
+#include "monitor/monitors_win.h"
 #include "monitor/performance.h"
-#include "monitor/sampler.h"
+#include "monitor/sampler_win.h"
 #include "monitor/sampler_tick.h"
-#include "monitor/usage.h"
+#include "monitor/usage_win.h"
 
 namespace {
 

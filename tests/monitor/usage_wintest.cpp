@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "monitor/history_file.h"
 #include "monitor/performance.h"
-#include "monitor/usage.h"
+#include "monitor/usage_win.h"
 #include "tests/wintest_env.h"
 
 namespace {

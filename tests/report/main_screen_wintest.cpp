@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/globals.h"
-#include "report/main_screen.h"
+#include "platform/globals_win.h"
+#include "report/main_screen_win.h"
 #include "report/report_lines.h"
 
 namespace {

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "monitor/performance.h"
-#include "report/main_screen.h"
-#include "report/screens.h"
+#include "report/main_screen_win.h"
+#include "report/screens_win.h"
 #include "resources/resource_ids.h"
 #include "tests/wintest_env.h"
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "platform/globals_win.h"
 #include "report/pyramid.h"
-#include "report/startup_pictures.h"
+#include "report/startup_pictures_win.h"
 #include "tests/wintest_env.h"
 
 namespace {

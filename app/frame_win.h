@@ -40,9 +40,6 @@ bool StartDataThread();
 // Closes the data thread's windows (every monitor and the Analyzing box) and waits for the thread to
 // end, so that no tick runs after the final save.
 void StopDataThread();
-// The small busy window of the data thread, shown while long tools run.
-void ShowAnalyzingBox();
-void HideAnalyzingBox();
 
 // Headless runs (/list, /report). Returns the process exit code.
 int RunHeadless(int argc, const char *const *argv);

@@ -35,3 +35,11 @@ uint8_t LedCellLit(LedMonitorKind kind, int row, int column);
 uint8_t PriorityCellLit(int row, int cell);
 // Whether the Usage Monitor shows its legend instead of the gauges.
 bool UsageLegendShown();
+
+// "Keep Monitors On Top" (3305): its state is the menu item's check mark (checked at start; without
+// a menu it counts as checked). Toggling applies it to the open monitors at once.
+void ToggleMonitorsOnTop(HWND mainScreen);
+// Makes every open monitor window topmost while "Keep Monitors On Top" is checked, a normal window
+// otherwise, without moving or sizing it.
+void ApplyMonitorsOnTop(HWND window);
+bool MonitorsOnTop();

@@ -13,6 +13,13 @@ void *AllocZeroed(UINT flags, SIZE_T size);
 // The program's one way to show a message box. A headless run writes caption and text to standard
 // error instead and answers IDOK.
 int ShowMessage(HWND owner, const char *text, const char *caption, UINT type);
+// The small busy window of the data thread (created by it at start), shown while long tools run.
+void ShowAnalyzingBox();
+void HideAnalyzingBox();
+// Flips the check mark of a menu item of the main window; whether it is checked (an item that is
+// not there, or no menu, counts as checked).
+void ToggleMenuCheck(int id);
+bool MenuItemChecked(int id);
 // Centres the window over another window (or the desktop when other is null), inside the desktop.
 void CenterWindowOver(HWND window, HWND other);
 

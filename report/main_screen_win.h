@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "report/report_lines.h"
+
 struct DrawingObjects {
     HFONT normalFont;
     HFONT headingFont;
@@ -24,6 +26,9 @@ void DeleteDrawingObjects();
 
 // Appends slots 0 .. count - 1 of the report buffer to the Main Screen; each item refers to its slot.
 void ShowReportLines(int count);
+// Writes and shows the one line a tool shows instead of its report when the tool-help functions it
+// needs are missing.
+void ReportToolHelpUnavailable();
 // Loads an RCDATA text in report line format into slots from firstSlot on, then shows the lines.
 void LoadReportText(HWND list, int resourceId, int firstSlot);
 

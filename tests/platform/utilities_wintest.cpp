@@ -6,9 +6,11 @@
 
 #include <string>
 
-#include "app/globals.h"
-#include "app/toolhelp.h"
-#include "report/utilities_win.h"
+#include "platform/globals_win.h"
+#include "report/main_screen_win.h"
+#include "report/report_lines.h"
+#include "platform/toolhelp_win.h"
+#include "platform/utilities_win.h"
 
 namespace {
 

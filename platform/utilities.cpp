@@ -1,4 +1,4 @@
-#include "report/utilities.h"
+#include "platform/utilities.h"
 
 #include <cctype>
 #include <cstdio>

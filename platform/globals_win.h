@@ -3,8 +3,7 @@
 
 #include <windows.h>
 
-#include "report/report_lines.h"
-
+struct ReportBuffer;
 struct PerformanceHistory;
 struct PerformanceSample;
 struct EquipmentRecord;

@@ -1,10 +1,10 @@
-#include "report/utilities_win.h"
+#include "platform/utilities_win.h"
 
 #include <cstdio>
 
-#include "app/globals.h"
-#include "app/toolhelp.h"
-#include "report/utilities.h"
+#include "platform/globals_win.h"
+#include "platform/toolhelp_win.h"
+#include "platform/utilities.h"
 
 #include <cstring>
 
@@ -215,4 +215,38 @@ void ThreadWindowCaption(DWORD threadId, char *destination) {
     EnumThreadWindows(threadId, FirstThreadWindowText, reinterpret_cast<LPARAM>(destination));
     destination[255] = 0;
     CleanOutsideText(destination);
+}
+
+void ShowAnalyzingBox() {
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    HWND box = g_app.analyzingBox;
+    if (!box)
+        return;
+    CenterWindowOver(box, GetForegroundWindow());
+    ShowWindow(box, SW_SHOWNA);
+    SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void HideAnalyzingBox() {
+    if (g_app.analyzingBox)
+        ShowWindow(g_app.analyzingBox, SW_HIDE);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+void ToggleMenuCheck(int id) {
+    HMENU menu = g_app.main ? GetMenu(g_app.main) : nullptr;
+    if (!menu)
+        return;
+    UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
+    if (state == static_cast<UINT>(-1))
+        return;
+    CheckMenuItem(menu, id, MF_BYCOMMAND | ((state & MF_CHECKED) ? MF_UNCHECKED : MF_CHECKED));
+}
+
+bool MenuItemChecked(int id) {
+    HMENU menu = g_app.main ? GetMenu(g_app.main) : nullptr;
+    if (!menu)
+        return true;
+    UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
+    return state == static_cast<UINT>(-1) || (state & MF_CHECKED) != 0;
 }

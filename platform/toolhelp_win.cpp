@@ -1,7 +1,6 @@
-#include "app/toolhelp.h"
+#include "platform/toolhelp_win.h"
 
-#include "app/globals.h"
-#include "report/main_screen.h"
+#include "platform/globals_win.h"
 
 ToolHelpTable g_toolhelp;
 
@@ -47,11 +46,4 @@ bool ToolHelpAvailable(unsigned needs) {
     if ((needs & kNeedReadMemory) && !t.Toolhelp32ReadProcessMemory)
         return false;
     return true;
-}
-
-void ReportToolHelpUnavailable() {
-    g_report->count = 0;
-    AddReportLine(*g_report,
-                  "Tool Help Unavailable\t\002This system's KERNEL32 lacks the functions this tool needs");
-    ShowReportLines(g_report->count);
 }

@@ -36,5 +36,3 @@ enum ToolHelpNeed : unsigned {
 
 // True when every entry the tool needs is bound.
 bool ToolHelpAvailable(unsigned needs);
-// Writes the one line a tool shows instead of its report when its entries are missing.
-void ReportToolHelpUnavailable();

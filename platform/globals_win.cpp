@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "platform/globals_win.h"
 
 AppState g_app;
 PerformanceHistory *g_history;
