@@ -313,88 +313,108 @@ void WaveFormats(ReportBuffer &report, const char *caption, uint32_t formats) {
             AddReportLine(report, "%s\t\003%s", caption, f.text);
 }
 
-} // namespace
+const BitText kWaveOutSupport[] = {
+    {0x1, "Pitch Control"},
+    {0x2, "Playback Rate Control"},
+    {0x4, "Volume Control"},
+    {0x8, "Channel Volume Control"},
+};
 
-void WriteMultimediaReport(ReportBuffer &report, const AudioDeviceSource &source) {
-    AudioDeviceCaps caps;
+const BitText kMidiOutSupport[] = {
+    {0x1, "Volume Control"},
+    {0x2, "Channel Volume Control"},
+    {0x4, "Patch Caching"},
+};
 
-    AddReportLine(report, "\006Waveform Input Devices");
-    int n = source.count(source.context, kWaveIn);
-    AddReportLine(report, "Number Of Devices\t\003%d", n);
-    AddReportLine(report, "%s", "");
-    for (int i = 0; i < n && !Full(report); ++i) {
-        if (!ReadDevice(report, source, kWaveIn, i, &caps))
-            continue;
-        DeviceName(report, caps);
-        Version(report, caps);
-        WaveFormats(report, "Supports", caps.formats);
+const BitText kAuxSupport[] = {
+    {0x1, "Volume Control"},
+    {0x2, "Channel Volume Control"},
+};
+
+// How the report shows one kind of device. After each device's name and version come, for the kinds
+// that have them: the wave formats and channels, the technology, the MIDI voices, notes and
+// channels, and the support flags.
+struct AudioSection {
+    AudioDeviceKind kind;
+    const char *title;
+    const char *countCaption;
+    // Wave counts are asked once; the MIDI and auxiliary counts again before each device, as a driver
+    // may come or go.
+    bool countOnce;
+    // An empty line before each device; otherwise one after the count.
+    bool blankBeforeDevice;
+    const char *formatsCaption;    // nullptr: no formats and channels
+    const char *technologyCaption; // nullptr: no technology line
+    const char *(*technologyText)(unsigned technology);
+    bool synthesizer; // voices, notes and channel lines
+    const BitText *support;
+    size_t supportCount;
+};
+
+template <typename T, size_t N> constexpr size_t Count(const T (&)[N]) {
+    return N;
+}
+
+const AudioSection kAudioSections[] = {
+    {kWaveIn, "Waveform Input Devices", "Number Of Devices", true, false, "Supports", nullptr, nullptr, false,
+     nullptr, 0},
+    {kWaveOut, "Waveform Output Devices", "Number Of Devices", true, true, "Formats", nullptr, nullptr, false,
+     kWaveOutSupport, Count(kWaveOutSupport)},
+    {kMidiIn, "Midi Input Devices", "Number of Devices", false, true, nullptr, nullptr, nullptr, false,
+     nullptr, 0},
+    {kMidiOut, "Midi Output Devices", "Number of Devices", false, true, nullptr, "Technology",
+     MidiTechnologyText, true, kMidiOutSupport, Count(kMidiOutSupport)},
+    {kAux, "Auxiliary Audio Devices", "Number of Devices", false, true, nullptr, "Source", AuxTechnologyText,
+     false, kAuxSupport, Count(kAuxSupport)},
+};
+
+void WriteDeviceDetails(ReportBuffer &report, const AudioSection &section, const AudioDeviceCaps &caps) {
+    DeviceName(report, caps);
+    Version(report, caps);
+    if (section.formatsCaption) {
+        WaveFormats(report, section.formatsCaption, caps.formats);
         AddReportLine(report, "Channels\t\003%s", WaveChannelsText(caps.channels));
     }
-    AddReportLine(report, "%s", "");
-    AddReportLine(report, "%s", "");
-
-    AddReportLine(report, "\006Waveform Output Devices");
-    n = source.count(source.context, kWaveOut);
-    AddReportLine(report, "Number Of Devices\t\003%d", n);
-    for (int i = 0; i < n && !Full(report); ++i) {
-        AddReportLine(report, "%s", "");
-        if (!ReadDevice(report, source, kWaveOut, i, &caps))
-            continue;
-        DeviceName(report, caps);
-        Version(report, caps);
-        WaveFormats(report, "Formats", caps.formats);
-        AddReportLine(report, "Channels\t\003%s", WaveChannelsText(caps.channels));
-        Flag(report, "Pitch Control", caps.support & 0x1);
-        Flag(report, "Playback Rate Control", caps.support & 0x2);
-        Flag(report, "Volume Control", caps.support & 0x4);
-        Flag(report, "Channel Volume Control", caps.support & 0x8);
-    }
-    AddReportLine(report, "%s", "");
-    AddReportLine(report, "%s", "");
-
-    // The MIDI and auxiliary counts are asked again before each device: a driver may come or go.
-    AddReportLine(report, "\006Midi Input Devices");
-    AddReportLine(report, "Number of Devices\t\003%d", source.count(source.context, kMidiIn));
-    for (int i = 0; i < source.count(source.context, kMidiIn) && !Full(report); ++i) {
-        AddReportLine(report, "%s", "");
-        if (!ReadDevice(report, source, kMidiIn, i, &caps))
-            continue;
-        DeviceName(report, caps);
-        Version(report, caps);
-    }
-    AddReportLine(report, "%s", "");
-    AddReportLine(report, "%s", "");
-
-    AddReportLine(report, "\006Midi Output Devices");
-    AddReportLine(report, "Number of Devices\t\003%d", source.count(source.context, kMidiOut));
-    for (int i = 0; i < source.count(source.context, kMidiOut) && !Full(report); ++i) {
-        AddReportLine(report, "%s", "");
-        if (!ReadDevice(report, source, kMidiOut, i, &caps))
-            continue;
-        DeviceName(report, caps);
-        Version(report, caps);
-        AddReportLine(report, "Technology\t\003%s", MidiTechnologyText(caps.technology));
+    if (section.technologyCaption)
+        AddReportLine(report, "%s\t\003%s", section.technologyCaption,
+                      section.technologyText(caps.technology));
+    if (section.synthesizer) {
         AddReportLine(report, "Voices\t\003%lu", static_cast<unsigned long>(caps.voices));
         AddReportLine(report, "Notes\t\003%lu", static_cast<unsigned long>(caps.notes));
         for (int channel = 0; channel < 16; ++channel)
             AddReportLine(report, "Channel %d\t%s", channel, YesNoMark((caps.channelMask >> channel) & 1));
-        Flag(report, "Volume Control", caps.support & 0x1);
-        Flag(report, "Channel Volume Control", caps.support & 0x2);
-        Flag(report, "Patch Caching", caps.support & 0x4);
     }
-    AddReportLine(report, "%s", "");
-    AddReportLine(report, "%s", "");
+    for (size_t i = 0; i < section.supportCount; ++i)
+        Flag(report, section.support[i].text, caps.support & section.support[i].bit);
+}
 
-    AddReportLine(report, "\006Auxiliary Audio Devices");
-    AddReportLine(report, "Number of Devices\t\003%d", source.count(source.context, kAux));
-    for (int i = 0; i < source.count(source.context, kAux) && !Full(report); ++i) {
+void WriteAudioSection(ReportBuffer &report, const AudioDeviceSource &source, const AudioSection &section) {
+    AddReportLine(report, "\006%s", section.title);
+    int n = source.count(source.context, section.kind);
+    AddReportLine(report, "%s\t\003%d", section.countCaption, n);
+    if (!section.blankBeforeDevice)
         AddReportLine(report, "%s", "");
-        if (!ReadDevice(report, source, kAux, i, &caps))
-            continue;
-        DeviceName(report, caps);
-        Version(report, caps);
-        AddReportLine(report, "Source\t\003%s", AuxTechnologyText(caps.technology));
-        Flag(report, "Volume Control", caps.support & 0x1);
-        Flag(report, "Channel Volume Control", caps.support & 0x2);
+    AudioDeviceCaps caps;
+    for (int i = 0;; ++i) {
+        if (!section.countOnce)
+            n = source.count(source.context, section.kind);
+        if (i >= n || Full(report))
+            break;
+        if (section.blankBeforeDevice)
+            AddReportLine(report, "%s", "");
+        if (ReadDevice(report, source, section.kind, i, &caps))
+            WriteDeviceDetails(report, section, caps);
+    }
+}
+
+} // namespace
+
+void WriteMultimediaReport(ReportBuffer &report, const AudioDeviceSource &source) {
+    for (size_t i = 0; i < Count(kAudioSections); ++i) {
+        if (i > 0) {
+            AddReportLine(report, "%s", "");
+            AddReportLine(report, "%s", "");
+        }
+        WriteAudioSection(report, source, kAudioSections[i]);
     }
 }

@@ -27,65 +27,58 @@ int DeviceCount(void *, AudioDeviceKind kind) {
     return 0;
 }
 
-void CopyName(AudioDeviceCaps *caps, const char *name) {
-    memcpy(caps->name, name, sizeof caps->name);
+// What each kind's capability record adds to the name and version.
+void CopyDetails(const WAVEINCAPSA &c, AudioDeviceCaps *caps) {
+    caps->formats = c.dwFormats;
+    caps->channels = c.wChannels;
+}
+
+void CopyDetails(const WAVEOUTCAPSA &c, AudioDeviceCaps *caps) {
+    caps->formats = c.dwFormats;
+    caps->channels = c.wChannels;
+    caps->support = c.dwSupport;
+}
+
+void CopyDetails(const MIDIINCAPSA &, AudioDeviceCaps *) {}
+
+void CopyDetails(const MIDIOUTCAPSA &c, AudioDeviceCaps *caps) {
+    caps->technology = c.wTechnology;
+    caps->voices = c.wVoices;
+    caps->notes = c.wNotes;
+    caps->channelMask = c.wChannelMask;
+    caps->support = c.dwSupport;
+}
+
+void CopyDetails(const AUXCAPSA &c, AudioDeviceCaps *caps) {
+    caps->technology = c.wTechnology;
+    caps->support = c.dwSupport;
+}
+
+// Reads one device's capability record through its kind's query.
+template <typename Caps>
+bool ReadCaps(MMRESULT(WINAPI *query)(UINT_PTR, Caps *, UINT), int index, AudioDeviceCaps *caps) {
+    Caps c = {};
+    if (query(static_cast<UINT>(index), &c, sizeof c) != MMSYSERR_NOERROR)
+        return false;
+    static_assert(sizeof c.szPname >= sizeof caps->name, "device name field");
+    memcpy(caps->name, c.szPname, sizeof caps->name);
+    caps->driverVersion = c.vDriverVersion;
+    CopyDetails(c, caps);
+    return true;
 }
 
 bool DeviceCaps(void *, AudioDeviceKind kind, int index, AudioDeviceCaps *caps) {
-    UINT id = static_cast<UINT>(index);
     switch (kind) {
-        case kWaveIn: {
-            WAVEINCAPSA c = {};
-            if (waveInGetDevCapsA(id, &c, sizeof c) != MMSYSERR_NOERROR)
-                return false;
-            CopyName(caps, c.szPname);
-            caps->driverVersion = c.vDriverVersion;
-            caps->formats = c.dwFormats;
-            caps->channels = c.wChannels;
-            return true;
-        }
-        case kWaveOut: {
-            WAVEOUTCAPSA c = {};
-            if (waveOutGetDevCapsA(id, &c, sizeof c) != MMSYSERR_NOERROR)
-                return false;
-            CopyName(caps, c.szPname);
-            caps->driverVersion = c.vDriverVersion;
-            caps->formats = c.dwFormats;
-            caps->channels = c.wChannels;
-            caps->support = c.dwSupport;
-            return true;
-        }
-        case kMidiIn: {
-            MIDIINCAPSA c = {};
-            if (midiInGetDevCapsA(id, &c, sizeof c) != MMSYSERR_NOERROR)
-                return false;
-            CopyName(caps, c.szPname);
-            caps->driverVersion = c.vDriverVersion;
-            return true;
-        }
-        case kMidiOut: {
-            MIDIOUTCAPSA c = {};
-            if (midiOutGetDevCapsA(id, &c, sizeof c) != MMSYSERR_NOERROR)
-                return false;
-            CopyName(caps, c.szPname);
-            caps->driverVersion = c.vDriverVersion;
-            caps->technology = c.wTechnology;
-            caps->voices = c.wVoices;
-            caps->notes = c.wNotes;
-            caps->channelMask = c.wChannelMask;
-            caps->support = c.dwSupport;
-            return true;
-        }
-        case kAux: {
-            AUXCAPSA c = {};
-            if (auxGetDevCapsA(id, &c, sizeof c) != MMSYSERR_NOERROR)
-                return false;
-            CopyName(caps, c.szPname);
-            caps->driverVersion = c.vDriverVersion;
-            caps->technology = c.wTechnology;
-            caps->support = c.dwSupport;
-            return true;
-        }
+        case kWaveIn:
+            return ReadCaps(waveInGetDevCapsA, index, caps);
+        case kWaveOut:
+            return ReadCaps(waveOutGetDevCapsA, index, caps);
+        case kMidiIn:
+            return ReadCaps(midiInGetDevCapsA, index, caps);
+        case kMidiOut:
+            return ReadCaps(midiOutGetDevCapsA, index, caps);
+        case kAux:
+            return ReadCaps(auxGetDevCapsA, index, caps);
     }
     return false;
 }

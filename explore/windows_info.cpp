@@ -1,6 +1,9 @@
 // System Overview: value words and the report lines built from the readings.
 #include "explore/windows_info.h"
 
+#include <cstdarg>
+#include <cstdio>
+
 namespace {
 
 // SM_ARRANGE bits.
@@ -46,14 +49,6 @@ void OnOff(ReportBuffer &report, const char *caption, const QueriedValue &v) {
     Text(report, caption, v.known ? OnOffText(v.value) : kUnknownValue);
 }
 
-void Milliseconds(ReportBuffer &report, const char *caption, unsigned long value) {
-    AddReportLine(report, "%s\t\003%lu", caption, value);
-}
-
-void Speed(ReportBuffer &report, const char *caption, long value) {
-    AddReportLine(report, "%s\t\003%ld", caption, value);
-}
-
 // A text held in a fixed array of the record: never read past the array, even unterminated.
 void FixedText(ReportBuffer &report, const char *caption, const char *text, int size) {
     if (text[0])
@@ -62,64 +57,135 @@ void FixedText(ReportBuffer &report, const char *caption, const char *text, int 
         Text(report, caption, kUnknownValue);
 }
 
+// One line of an accessibility section: a Yes/No flag from a bit of the section's dwFlags, or one of
+// the section's values.
+struct AccessLine {
+    const char *caption;
+    unsigned long bit; // a dwFlags bit, kAccessValue or kAccessRead
+};
+
+// Not a flag: the section's next value.
+constexpr unsigned long kAccessValue = 0;
+// A flag that is Yes whenever the section's query answered.
+constexpr unsigned long kAccessRead = ~0ul;
+
+struct AccessSection {
+    const char *title;
+    const AccessLine *lines;
+    int lineCount;
+};
+
+const AccessLine kTimeOutLines[] = {{"Time-Out Available", kAccessRead},
+                                    {"Time-Out Enabled", 0x1},
+                                    {"Time-Out Period", kAccessValue},
+                                    {"Time-Out Alarm Active", 0x2}};
+
+const AccessLine kFilterKeysLines[] = {{"FK Available", 0x2},
+                                       {"FK Enabled", 0x1},
+                                       {"Click Sound On", 0x40},
+                                       {"Hotkey Activate Enabled", 0x4},
+                                       {"Hotkey Sound Active", 0x10},
+                                       {"Key Accept Wait Time", kAccessValue},
+                                       {"Key Delay Time", kAccessValue},
+                                       {"Key Repeat Time", kAccessValue},
+                                       {"Key Bounce Time", kAccessValue}};
+
+const AccessLine kSoundSentryLines[] = {
+    {"SS Available", 0x2}, {"SS Enabled", 0x1}, {"SS Appearance", kAccessValue}};
+
+const AccessLine kStickyKeysLines[] = {{"SK Available", 0x2},
+                                       {"SK Enabled", 0x1},
+                                       {"SK Audio Feedback", 0x40},
+                                       {"SK Hotkey Active", 0x4},
+                                       {"SK Sound Active", 0x10},
+                                       {"SK Tristate Active", 0x80},
+                                       {"SK Two Keys Off Active", 0x100}};
+
+const AccessLine kToggleKeysLines[] = {
+    {"TK Available", 0x2}, {"TK Enabled", 0x1}, {"TK Hotkey Active", 0x4}, {"TK Sound Active", 0x10}};
+
+const AccessLine kMouseKeysLines[] = {{"MK Available", 0x2},
+                                      {"MK Enabled", 0x1},
+                                      {"MK Hotkey Active", 0x4},
+                                      {"MK Sound Active", 0x10},
+                                      {"MK Maximum Speed", kAccessValue},
+                                      {"MK Time To Maximum Speed", kAccessValue},
+                                      {"MK Control Speed", kAccessValue}};
+
+template <int N> constexpr AccessSection Section(const char *title, const AccessLine (&lines)[N]) {
+    return {title, lines, N};
+}
+
+const AccessSection kTimeOutSection = Section("Accessibility Features", kTimeOutLines);
+const AccessSection kFilterKeysSection = Section("Filter Keys", kFilterKeysLines);
+const AccessSection kSoundSentrySection = Section("Sound Sentry", kSoundSentryLines);
+const AccessSection kStickyKeysSection = Section("Sticky Keys", kStickyKeysLines);
+const AccessSection kToggleKeysSection = Section("Toggle Keys", kToggleKeysLines);
+const AccessSection kMouseKeysSection = Section("Mouse Keys", kMouseKeysLines);
+
+// The text of one value line of a section.
+struct AccessValue {
+    char text[48];
+};
+
+AccessValue Value(const char *format, ...) __attribute__((format(printf, 1, 2)));
+AccessValue Value(const char *format, ...) {
+    AccessValue v;
+    va_list args;
+    va_start(args, format);
+    vsnprintf(v.text, sizeof v.text, format, args);
+    va_end(args);
+    return v;
+}
+
+// Writes a section: its heading, its lines in table order (the values in the order given) and an
+// empty line.
+void WriteAccessSection(ReportBuffer &report, const AccessSection &section, unsigned long flags,
+                        const AccessValue *values, int valueCount) {
+    Heading(report, section.title);
+    int next = 0;
+    for (int i = 0; i < section.lineCount; ++i) {
+        const AccessLine &line = section.lines[i];
+        if (line.bit == kAccessValue)
+            Text(report, line.caption, next < valueCount ? values[next++].text : kUnknownValue);
+        else
+            Flag(report, line.caption, line.bit == kAccessRead ? 1ul : flags & line.bit);
+    }
+    Blank(report);
+}
+
+template <int N>
+void WriteAccessSection(ReportBuffer &report, const AccessSection &section, unsigned long flags,
+                        const AccessValue (&values)[N]) {
+    WriteAccessSection(report, section, flags, values, N);
+}
+
+void WriteAccessSection(ReportBuffer &report, const AccessSection &section, unsigned long flags) {
+    WriteAccessSection(report, section, flags, nullptr, 0);
+}
+
 void WriteAccessibility(ReportBuffer &report, const AccessibilityInfo &a) {
     if (a.haveAccessTimeout) {
-        Heading(report, "Accessibility Features");
-        Flag(report, "Time-Out Available", 1ul);
-        Flag(report, "Time-Out Enabled", a.accessTimeoutFlags & 0x1);
-        Milliseconds(report, "Time-Out Period", a.timeOutMSec);
-        Flag(report, "Time-Out Alarm Active", a.accessTimeoutFlags & 0x2);
-        Blank(report);
+        const AccessValue values[] = {Value("%lu", a.timeOutMSec)};
+        WriteAccessSection(report, kTimeOutSection, a.accessTimeoutFlags, values);
     }
     if (a.haveFilterKeys) {
-        Heading(report, "Filter Keys");
-        Flag(report, "FK Available", a.filterKeysFlags & 0x2);
-        Flag(report, "FK Enabled", a.filterKeysFlags & 0x1);
-        Flag(report, "Click Sound On", a.filterKeysFlags & 0x40);
-        Flag(report, "Hotkey Activate Enabled", a.filterKeysFlags & 0x4);
-        Flag(report, "Hotkey Sound Active", a.filterKeysFlags & 0x10);
-        Milliseconds(report, "Key Accept Wait Time", a.waitMSec);
-        Milliseconds(report, "Key Delay Time", a.delayMSec);
-        Milliseconds(report, "Key Repeat Time", a.repeatMSec);
-        Milliseconds(report, "Key Bounce Time", a.bounceMSec);
-        Blank(report);
+        const AccessValue values[] = {Value("%lu", a.waitMSec), Value("%lu", a.delayMSec),
+                                      Value("%lu", a.repeatMSec), Value("%lu", a.bounceMSec)};
+        WriteAccessSection(report, kFilterKeysSection, a.filterKeysFlags, values);
     }
     if (a.haveSoundSentry) {
-        Heading(report, "Sound Sentry");
-        Flag(report, "SS Available", a.soundSentryFlags & 0x2);
-        Flag(report, "SS Enabled", a.soundSentryFlags & 0x1);
-        Text(report, "SS Appearance", SoundSentryEffectText(a.windowsEffect));
-        Blank(report);
+        const AccessValue values[] = {Value("%s", SoundSentryEffectText(a.windowsEffect))};
+        WriteAccessSection(report, kSoundSentrySection, a.soundSentryFlags, values);
     }
-    if (a.haveStickyKeys) {
-        Heading(report, "Sticky Keys");
-        Flag(report, "SK Available", a.stickyKeysFlags & 0x2);
-        Flag(report, "SK Enabled", a.stickyKeysFlags & 0x1);
-        Flag(report, "SK Audio Feedback", a.stickyKeysFlags & 0x40);
-        Flag(report, "SK Hotkey Active", a.stickyKeysFlags & 0x4);
-        Flag(report, "SK Sound Active", a.stickyKeysFlags & 0x10);
-        Flag(report, "SK Tristate Active", a.stickyKeysFlags & 0x80);
-        Flag(report, "SK Two Keys Off Active", a.stickyKeysFlags & 0x100);
-        Blank(report);
-    }
-    if (a.haveToggleKeys) {
-        Heading(report, "Toggle Keys");
-        Flag(report, "TK Available", a.toggleKeysFlags & 0x2);
-        Flag(report, "TK Enabled", a.toggleKeysFlags & 0x1);
-        Flag(report, "TK Hotkey Active", a.toggleKeysFlags & 0x4);
-        Flag(report, "TK Sound Active", a.toggleKeysFlags & 0x10);
-        Blank(report);
-    }
+    if (a.haveStickyKeys)
+        WriteAccessSection(report, kStickyKeysSection, a.stickyKeysFlags);
+    if (a.haveToggleKeys)
+        WriteAccessSection(report, kToggleKeysSection, a.toggleKeysFlags);
     if (a.haveMouseKeys) {
-        Heading(report, "Mouse Keys");
-        Flag(report, "MK Available", a.mouseKeysFlags & 0x2);
-        Flag(report, "MK Enabled", a.mouseKeysFlags & 0x1);
-        Flag(report, "MK Hotkey Active", a.mouseKeysFlags & 0x4);
-        Flag(report, "MK Sound Active", a.mouseKeysFlags & 0x10);
-        Speed(report, "MK Maximum Speed", a.maxSpeed);
-        Speed(report, "MK Time To Maximum Speed", a.timeToMaxSpeed);
-        Speed(report, "MK Control Speed", a.ctrlSpeed);
-        Blank(report);
+        const AccessValue values[] = {Value("%ld", a.maxSpeed), Value("%ld", a.timeToMaxSpeed),
+                                      Value("%ld", a.ctrlSpeed)};
+        WriteAccessSection(report, kMouseKeysSection, a.mouseKeysFlags, values);
     }
 }
 

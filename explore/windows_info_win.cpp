@@ -44,17 +44,23 @@ void ReadDirectory(UINT(WINAPI *read)(LPSTR, UINT), char *out) {
     CleanOutsideText(out);
 }
 
+// Reads one of the structures that begin with their own size (the accessibility records,
+// ANIMATIONINFO); false when the query failed.
+template <typename T> bool QuerySized(UINT action, T &value) {
+    value = {};
+    value.cbSize = sizeof value;
+    return SystemParametersInfoA(action, sizeof value, &value, 0) != FALSE;
+}
+
 void ReadAccessibility(AccessibilityInfo &a) {
-    ACCESSTIMEOUT timeout = {};
-    timeout.cbSize = sizeof timeout;
-    if (SystemParametersInfoA(SPI_GETACCESSTIMEOUT, sizeof timeout, &timeout, 0)) {
+    ACCESSTIMEOUT timeout;
+    if (QuerySized(SPI_GETACCESSTIMEOUT, timeout)) {
         a.haveAccessTimeout = true;
         a.accessTimeoutFlags = timeout.dwFlags;
         a.timeOutMSec = timeout.iTimeOutMSec;
     }
-    FILTERKEYS filter = {};
-    filter.cbSize = sizeof filter;
-    if (SystemParametersInfoA(SPI_GETFILTERKEYS, sizeof filter, &filter, 0)) {
+    FILTERKEYS filter;
+    if (QuerySized(SPI_GETFILTERKEYS, filter)) {
         a.haveFilterKeys = true;
         a.filterKeysFlags = filter.dwFlags;
         a.waitMSec = filter.iWaitMSec;
@@ -62,28 +68,24 @@ void ReadAccessibility(AccessibilityInfo &a) {
         a.repeatMSec = filter.iRepeatMSec;
         a.bounceMSec = filter.iBounceMSec;
     }
-    SOUNDSENTRYA sentry = {};
-    sentry.cbSize = sizeof sentry;
-    if (SystemParametersInfoA(SPI_GETSOUNDSENTRY, sizeof sentry, &sentry, 0)) {
+    SOUNDSENTRYA sentry;
+    if (QuerySized(SPI_GETSOUNDSENTRY, sentry)) {
         a.haveSoundSentry = true;
         a.soundSentryFlags = sentry.dwFlags;
         a.windowsEffect = sentry.iWindowsEffect;
     }
-    STICKYKEYS sticky = {};
-    sticky.cbSize = sizeof sticky;
-    if (SystemParametersInfoA(SPI_GETSTICKYKEYS, sizeof sticky, &sticky, 0)) {
+    STICKYKEYS sticky;
+    if (QuerySized(SPI_GETSTICKYKEYS, sticky)) {
         a.haveStickyKeys = true;
         a.stickyKeysFlags = sticky.dwFlags;
     }
-    TOGGLEKEYS toggle = {};
-    toggle.cbSize = sizeof toggle;
-    if (SystemParametersInfoA(SPI_GETTOGGLEKEYS, sizeof toggle, &toggle, 0)) {
+    TOGGLEKEYS toggle;
+    if (QuerySized(SPI_GETTOGGLEKEYS, toggle)) {
         a.haveToggleKeys = true;
         a.toggleKeysFlags = toggle.dwFlags;
     }
-    MOUSEKEYS mouse = {};
-    mouse.cbSize = sizeof mouse;
-    if (SystemParametersInfoA(SPI_GETMOUSEKEYS, sizeof mouse, &mouse, 0)) {
+    MOUSEKEYS mouse;
+    if (QuerySized(SPI_GETMOUSEKEYS, mouse)) {
         a.haveMouseKeys = true;
         a.mouseKeysFlags = mouse.dwFlags;
         a.maxSpeed = static_cast<long>(mouse.iMaxSpeed);
@@ -113,9 +115,8 @@ void ReadWindowsInfo(WindowsInfo &info) {
 
     info.beep = QueryBool(SPI_GETBEEP);
     info.borderWidth = QueryNumber(SPI_GETBORDER);
-    ANIMATIONINFO animation = {};
-    animation.cbSize = sizeof animation;
-    if (SystemParametersInfoA(SPI_GETANIMATION, sizeof animation, &animation, 0)) {
+    ANIMATIONINFO animation;
+    if (QuerySized(SPI_GETANIMATION, animation)) {
         info.animation.known = true;
         info.animation.value = animation.iMinAnimate;
     }

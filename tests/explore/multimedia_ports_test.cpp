@@ -311,11 +311,14 @@ struct FakeAudio {
     AudioDeviceCaps caps[5];
     bool fails[5];
     int countCalls[5];
+    int later[5]; // when not zero, the count given from the second ask on
 };
 
 int FakeCount(void *context, AudioDeviceKind kind) {
     FakeAudio *fake = static_cast<FakeAudio *>(context);
     ++fake->countCalls[kind];
+    if (fake->countCalls[kind] > 1 && fake->later[kind])
+        return fake->later[kind];
     return fake->counts[kind];
 }
 
@@ -425,6 +428,53 @@ TEST(ExploreMultimediaReport, OneDeviceOfEachKind) {
     // The MIDI and auxiliary counts are asked once for the number line and once per loop test.
     EXPECT_EQ(fake.countCalls[kMidiIn], 3);
     EXPECT_EQ(fake.countCalls[kWaveIn], 1);
+}
+
+TEST(ExploreMultimediaReport, WaveCountsAreAskedOnceOtherCountsBeforeEachDevice) {
+    FakeAudio fake = {};
+    fake.counts[kWaveIn] = 2;
+    fake.later[kWaveIn] = 3; // never asked again
+    fake.counts[kMidiIn] = 1;
+    fake.later[kMidiIn] = 2; // a second device comes after the count line
+    snprintf(fake.caps[kWaveIn].name, sizeof fake.caps[kWaveIn].name, "Wave");
+    snprintf(fake.caps[kMidiIn].name, sizeof fake.caps[kMidiIn].name, "Midi");
+    auto report = NewReport();
+    std::vector<std::string> expected = {
+        "\006Waveform Input Devices",
+        "Number Of Devices\t\0032",
+        "",
+        "\006\002Wave",
+        "Version\t\0030.0",
+        "Channels\t\003Mono",
+        "\006\002Wave", // wave input devices follow each other without an empty line
+        "Version\t\0030.0",
+        "Channels\t\003Mono",
+        "",
+        "",
+        "\006Waveform Output Devices",
+        "Number Of Devices\t\0030",
+        "",
+        "",
+        "\006Midi Input Devices",
+        "Number of Devices\t\0031",
+        "",
+        "\006\002Midi",
+        "Version\t\0030.0",
+        "",
+        "\006\002Midi",
+        "Version\t\0030.0",
+        "",
+        "",
+        "\006Midi Output Devices",
+        "Number of Devices\t\0030",
+        "",
+        "",
+        "\006Auxiliary Audio Devices",
+        "Number of Devices\t\0030",
+    };
+    EXPECT_EQ(Multimedia(fake, *report), expected);
+    EXPECT_EQ(fake.countCalls[kWaveIn], 1);
+    EXPECT_EQ(fake.countCalls[kMidiIn], 4);
 }
 
 TEST(ExploreMultimediaReport, FailedQueryAndFullLengthName) {
