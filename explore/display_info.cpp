@@ -258,36 +258,3 @@ void WriteModuleVersionLines(ReportBuffer &report, const char *directory, const 
 }
 
 // ---- Fonts --------------------------------------------------------------------------------------
-
-namespace {
-
-struct SortContext {
-    ReportBuffer *report;
-    int (*compare)(const char *, const char *);
-};
-
-bool LineLess(void *context, int i, int j) {
-    auto *sort = static_cast<SortContext *>(context);
-    return sort->compare(sort->report->line[i], sort->report->line[j]) < 0;
-}
-
-void SwapLines(void *context, int i, int j) {
-    auto *sort = static_cast<SortContext *>(context);
-    char hold[kReportSlotSize];
-    memcpy(hold, sort->report->line[i], kReportSlotSize);
-    memcpy(sort->report->line[i], sort->report->line[j], kReportSlotSize);
-    memcpy(sort->report->line[j], hold, kReportSlotSize);
-}
-
-} // namespace
-
-void SortReportLines(ReportBuffer &report, int first, int last, int (*compare)(const char *, const char *)) {
-    if (first < 0)
-        first = 0;
-    if (last >= report.count)
-        last = report.count - 1;
-    if (!compare || first >= last)
-        return;
-    SortContext context = {&report, compare};
-    QuickSort(first, last, LineLess, SwapLines, &context);
-}

@@ -126,7 +126,3 @@ void WriteWindowsModulesReport(const char *directory, const char *translation);
 // ---- Fonts --------------------------------------------------------------------------------------
 
 constexpr char kFontHeading[] = "\006Font Name";
-
-// Sorts slots first..last of the report in ascending order of their text with the given comparison
-// (the Fonts report compares without regard to case), through QuickSort.
-void SortReportLines(ReportBuffer &report, int first, int last, int (*compare)(const char *, const char *));

@@ -32,32 +32,17 @@ void ProcessNameOf(DWORD processId, char *name, size_t size) {
 
 // Calls visit for every process of a full snapshot until it returns false or the report is full.
 template <typename Visit> void ForEachProcess(Visit visit) {
-    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return;
-    PROCESSENTRY32 process = {};
-    process.dwSize = sizeof process;
-    for (BOOL more = g_toolhelp.Process32First(snapshot, &process); more;
-         more = g_toolhelp.Process32Next(snapshot, &process)) {
-        if (!RoomInReport(*g_report) || !visit(process))
-            break;
-    }
-    CloseHandle(snapshot);
+    WalkProcesses(TH32CS_SNAPALL,
+                  [&](const PROCESSENTRY32 &process) { return RoomInReport(*g_report) && visit(process); });
 }
 
 // The threads of a thread snapshot that belong to the process.
 template <typename Visit> void ForEachThreadOf(DWORD processId, Visit visit) {
-    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, processId);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return;
-    THREADENTRY32 thread = {};
-    thread.dwSize = sizeof thread;
-    for (BOOL more = g_toolhelp.Thread32First(snapshot, &thread); more;
-         more = g_toolhelp.Thread32Next(snapshot, &thread)) {
+    WalkThreads([&](const THREADENTRY32 &thread) {
         if (thread.th32OwnerProcessID == processId)
             visit(thread);
-    }
-    CloseHandle(snapshot);
+        return true;
+    });
 }
 
 // Sums the blocks of every heap of the process by their flags. Blocks are walked only for a heap
@@ -131,33 +116,26 @@ void ExploreProcessList(HWND) {
         char name[sizeof main.szModule];
         NameBeforeDot(main.szModule, name, sizeof name);
 
+        // One module snapshot gives both the count in the header and the lines under it.
         HANDLE modules = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, id);
-        MODULEENTRY32 module = {};
-        module.dwSize = sizeof module;
         unsigned long moduleCount = 0;
-        if (modules != INVALID_HANDLE_VALUE) {
-            for (BOOL more = g_toolhelp.Module32First(modules, &module); more;
-                 more = g_toolhelp.Module32Next(modules, &module))
-                ++moduleCount;
-        }
+        EachModule(modules, [&](const MODULEENTRY32 &) { return ++moduleCount, true; });
         unsigned long threads = 0;
         ForEachThreadOf(id, [&](const THREADENTRY32 &) { ++threads; });
         ++processes;
         threadTotal += threads;
 
         WriteProcessListHeader(*g_report, name, main.szExePath, moduleCount, threads);
-        if (modules != INVALID_HANDLE_VALUE) {
-            module = MODULEENTRY32{};
-            module.dwSize = sizeof module;
-            for (BOOL more = g_toolhelp.Module32First(modules, &module); more && RoomInReport(*g_report);
-                 more = g_toolhelp.Module32Next(modules, &module)) {
-                module.szModule[sizeof module.szModule - 1] = 0;
-                module.szExePath[sizeof module.szExePath - 1] = 0;
-                CleanOutsideText(module.szModule);
-                CleanOutsideText(module.szExePath);
-                WriteProcessModuleLine(*g_report, module.szModule, module.szExePath);
-            }
-        }
+        EachModule(modules, [](MODULEENTRY32 module) {
+            if (!RoomInReport(*g_report))
+                return false;
+            module.szModule[sizeof module.szModule - 1] = 0;
+            module.szExePath[sizeof module.szExePath - 1] = 0;
+            CleanOutsideText(module.szModule);
+            CleanOutsideText(module.szExePath);
+            WriteProcessModuleLine(*g_report, module.szModule, module.szExePath);
+            return true;
+        });
         AddReportLine(*g_report, "%s", "");
         AddReportLine(*g_report, "%s", "");
         if (modules != INVALID_HANDLE_VALUE)
@@ -176,27 +154,15 @@ void ExploreModuleList(HWND) {
     ShowAnalyzingBox();
     BeginReport(*g_report);
     ModulePathSet set;
-    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0);
-    if (snapshot != INVALID_HANDLE_VALUE) {
-        PROCESSENTRY32 process = {};
-        process.dwSize = sizeof process;
-        for (BOOL more = g_toolhelp.Process32First(snapshot, &process); more;
-             more = g_toolhelp.Process32Next(snapshot, &process)) {
-            HANDLE modules = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process.th32ProcessID);
-            if (modules == INVALID_HANDLE_VALUE)
-                continue;
-            MODULEENTRY32 module = {};
-            module.dwSize = sizeof module;
-            for (BOOL m = g_toolhelp.Module32First(modules, &module); m;
-                 m = g_toolhelp.Module32Next(modules, &module)) {
-                module.szExePath[sizeof module.szExePath - 1] = 0;
-                CleanOutsideText(module.szExePath);
-                AddModulePath(set, module.szExePath);
-            }
-            CloseHandle(modules);
-        }
-        CloseHandle(snapshot);
-    }
+    WalkProcesses(TH32CS_SNAPALL, [&](const PROCESSENTRY32 &process) {
+        WalkModulesOf(process.th32ProcessID, [&](MODULEENTRY32 module) {
+            module.szExePath[sizeof module.szExePath - 1] = 0;
+            CleanOutsideText(module.szExePath);
+            AddModulePath(set, module.szExePath);
+            return true;
+        });
+        return true;
+    });
     WriteModuleListHeader(*g_report, static_cast<unsigned long>(set.paths.size()));
     for (const std::string &path : set.paths) {
         if (!RoomInReport(*g_report))

@@ -12,6 +12,7 @@
 #include "inventory/equipment.h"
 #include "report/main_screen_win.h"
 #include "platform/utilities.h"
+#include "platform/utilities_win.h"
 
 namespace {
 
@@ -185,9 +186,7 @@ void ExploreMemory(HWND mainScreen) {
     if (!g_report)
         return;
     BeginReport(*g_report);
-    MEMORYSTATUS status = {};
-    status.dwLength = sizeof status;
-    GlobalMemoryStatus(&status);
+    MEMORYSTATUS status = ReadMemoryStatus();
     MemoryFigures m = {};
     m.memoryLoad = status.dwMemoryLoad;
     m.totalPhys = SaturateToU32(status.dwTotalPhys);

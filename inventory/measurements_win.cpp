@@ -71,9 +71,7 @@ bool DiskGeometry(void *, char letter, uint32_t *sectorsPerCluster, uint32_t *by
 }
 
 void MemoryStatus(void *, uint32_t *physical, uint32_t *pageFile, uint32_t *virtualBytes) {
-    MEMORYSTATUS status = {};
-    status.dwLength = sizeof status;
-    GlobalMemoryStatus(&status);
+    MEMORYSTATUS status = ReadMemoryStatus();
     *physical = SaturateToU32(status.dwTotalPhys);
     *pageFile = SaturateToU32(status.dwTotalPageFile);
     *virtualBytes = SaturateToU32(status.dwTotalVirtual);

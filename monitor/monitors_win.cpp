@@ -168,14 +168,11 @@ void SetPriorityRow(HWND dialog, int row, const uint8_t *cells) {
 // The 33 levels the threads of one process run at, from a thread snapshot.
 void ProcessLevels(HANDLE threads, DWORD processId, uint8_t *levels) {
     memset(levels, 0, kPriorityLevels);
-    if (threads == INVALID_HANDLE_VALUE)
-        return;
-    THREADENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    for (BOOL more = g_toolhelp.Thread32First(threads, &entry); more;
-         more = g_toolhelp.Thread32Next(threads, &entry))
+    EachThread(threads, [&](const THREADENTRY32 &entry) {
         if (entry.th32OwnerProcessID == processId)
             levels[PriorityLevel(entry.tpBasePri, entry.tpDeltaPri)] = 1;
+        return true;
+    });
 }
 
 // Fills rows with the programs that have a captioned, visible window; returns how many.
@@ -188,23 +185,20 @@ int FillPriorityRows(HWND dialog) {
     // One thread snapshot serves every row of this update.
     HANDLE threads = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
     int filled = 0;
-    PROCESSENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    for (BOOL more = g_toolhelp.Process32First(processes, &entry); more && filled < kPriorityRows;
-         more = g_toolhelp.Process32Next(processes, &entry)) {
+    EachProcess(processes, [&](const PROCESSENTRY32 &entry) {
         ProcessCaption caption;
         FindProcessCaption(entry.th32ProcessID, &caption);
         if (!caption.caption[0] || lstrcmpiA(caption.caption, "Quorvex") == 0 || caption.window == dialog ||
             !IsWindowVisible(caption.window))
-            continue;
+            return true;
         SetDlgItemTextA(dialog, PriorityLabelId(filled), caption.caption);
         uint8_t levels[kPriorityLevels];
         ProcessLevels(threads, entry.th32ProcessID, levels);
         uint8_t cells[kPriorityCells];
         PriorityCellFlags(levels, cells);
         SetPriorityRow(dialog, filled, cells);
-        ++filled;
-    }
+        return ++filled < kPriorityRows;
+    });
     if (threads != INVALID_HANDLE_VALUE)
         CloseHandle(threads);
     CloseHandle(processes);

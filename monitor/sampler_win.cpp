@@ -81,9 +81,7 @@ void ReadStatistics(SamplerReadings &r) {
 }
 
 void ReadMemory(SamplerReadings &r) {
-    MEMORYSTATUS status;
-    status.dwLength = sizeof status;
-    GlobalMemoryStatus(&status);
+    MEMORYSTATUS status = ReadMemoryStatus();
     r.memoryRead = true;
     r.physicalAvailable = static_cast<double>(status.dwAvailPhys);
     r.physicalTotal = static_cast<double>(status.dwTotalPhys);
@@ -208,33 +206,17 @@ void ReadPrintJobs(SamplerReadings &r) {
     }
 }
 
-uint32_t CountModules(DWORD processId) {
-    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    uint32_t modules = 0;
-    MODULEENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    for (BOOL more = g_toolhelp.Module32First(snapshot, &entry); more;
-         more = g_toolhelp.Module32Next(snapshot, &entry))
-        ++modules;
-    CloseHandle(snapshot);
-    return modules;
-}
-
 void CountProcesses(SamplerReadings &r) {
     if (!ToolHelpAvailable(kNeedProcesses | kNeedModules))
         return;
     HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return;
-    PROCESSENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    for (BOOL more = g_toolhelp.Process32First(snapshot, &entry); more;
-         more = g_toolhelp.Process32Next(snapshot, &entry)) {
+    EachProcess(snapshot, [&](const PROCESSENTRY32 &entry) {
         ++r.processes;
-        r.modules += CountModules(entry.th32ProcessID);
-    }
+        WalkModulesOf(entry.th32ProcessID, [&](const MODULEENTRY32 &) { return ++r.modules, true; });
+        return true;
+    });
     CloseHandle(snapshot);
     r.processesRead = true;
 }
@@ -242,16 +224,14 @@ void CountProcesses(SamplerReadings &r) {
 void CountThreads(SamplerReadings &r) {
     if (!ToolHelpAvailable(kNeedThreads))
         return;
-    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, GetCurrentProcessId());
+    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return;
-    THREADENTRY32 entry;
-    entry.dwSize = sizeof entry;
-    for (BOOL more = g_toolhelp.Thread32First(snapshot, &entry); more;
-         more = g_toolhelp.Thread32Next(snapshot, &entry)) {
+    EachThread(snapshot, [&](const THREADENTRY32 &entry) {
         ++r.threads;
         ++r.priorityCounts[PrioritySlot(entry.tpBasePri, entry.tpDeltaPri)];
-    }
+        return true;
+    });
     CloseHandle(snapshot);
     r.threadsRead = true;
 }

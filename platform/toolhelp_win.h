@@ -36,3 +36,63 @@ enum ToolHelpNeed : unsigned {
 
 // True when every entry the tool needs is bound.
 bool ToolHelpAvailable(unsigned needs);
+
+// ---- Walkers ----
+// Each visits the entries of a snapshot in the system's order, as long as visit returns true. The
+// Each... forms walk a snapshot the caller took (and may walk again); the Walk... forms take their
+// own snapshot and close it. Where a snapshot cannot be taken nothing is visited. Callers check
+// ToolHelpAvailable first.
+
+template <typename Visit> void EachProcess(HANDLE snapshot, Visit visit) {
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = g_toolhelp.Process32First(snapshot, &entry); more && visit(entry);
+         more = g_toolhelp.Process32Next(snapshot, &entry)) {
+    }
+}
+
+template <typename Visit> void EachThread(HANDLE snapshot, Visit visit) {
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = g_toolhelp.Thread32First(snapshot, &entry); more && visit(entry);
+         more = g_toolhelp.Thread32Next(snapshot, &entry)) {
+    }
+}
+
+template <typename Visit> void EachModule(HANDLE snapshot, Visit visit) {
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    MODULEENTRY32 entry = {};
+    entry.dwSize = sizeof entry; // 548 bytes in a 32-bit program, 568 in a 64-bit one
+    for (BOOL more = g_toolhelp.Module32First(snapshot, &entry); more && visit(entry);
+         more = g_toolhelp.Module32Next(snapshot, &entry)) {
+    }
+}
+
+// Takes a snapshot, walks it with each(snapshot, visit), closes it.
+template <typename Each, typename Visit>
+void WalkSnapshot(DWORD flags, DWORD processId, Each each, Visit visit) {
+    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(flags, processId);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    each(snapshot, visit);
+    CloseHandle(snapshot);
+}
+
+// The processes of a snapshot taken with flags (TH32CS_SNAPPROCESS, or TH32CS_SNAPALL where the
+// snapshot must hold everything at once).
+template <typename Visit> void WalkProcesses(DWORD flags, Visit visit) {
+    WalkSnapshot(flags, 0, EachProcess<Visit>, visit);
+}
+// Every thread of the system, as a thread snapshot lists them.
+template <typename Visit> void WalkThreads(Visit visit) {
+    WalkSnapshot(TH32CS_SNAPTHREAD, 0, EachThread<Visit>, visit);
+}
+// The modules of one process.
+template <typename Visit> void WalkModulesOf(DWORD processId, Visit visit) {
+    WalkSnapshot(TH32CS_SNAPMODULE, processId, EachModule<Visit>, visit);
+}

@@ -156,58 +156,37 @@ void FindProcessCaption(DWORD processId, ProcessCaption *result) {
 int FindMainModule(DWORD processId, MODULEENTRY32 *entry) {
     if (!ToolHelpAvailable(kNeedProcesses | kNeedModules))
         return 0;
-    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    PROCESSENTRY32 process = {};
-    process.dwSize = sizeof process;
     bool found = false;
     DWORD moduleId = 0;
-    for (BOOL more = g_toolhelp.Process32First(snapshot, &process); more;
-         more = g_toolhelp.Process32Next(snapshot, &process)) {
-        if (process.th32ProcessID == processId) {
-            found = true;
-            moduleId = process.th32ModuleID;
-            break;
-        }
-    }
-    CloseHandle(snapshot);
+    WalkProcesses(TH32CS_SNAPALL, [&](const PROCESSENTRY32 &process) {
+        if (process.th32ProcessID != processId)
+            return true;
+        found = true;
+        moduleId = process.th32ModuleID;
+        return false;
+    });
     if (!found)
         return 0;
     // The process may end between the two snapshots: then its module list is empty or cannot be
-    // taken, and nothing is reported.
-    snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    MODULEENTRY32 module = {};
-    // The record's own size: 548 bytes in a 32-bit program, 568 in a 64-bit one.
-    module.dwSize = sizeof module;
-    MODULEENTRY32 first = {};
-    int result = 0;
-    for (BOOL more = g_toolhelp.Module32First(snapshot, &module); more;
-         more = g_toolhelp.Module32Next(snapshot, &module)) {
+    // taken, and nothing is reported. Windows NT and later keep no module id in the process entry;
+    // there the first module of the list is the program's own file.
+    MODULEENTRY32 first = {}, match = {};
+    WalkModulesOf(processId, [&](const MODULEENTRY32 &module) {
         if (!first.dwSize)
             first = module;
-        if (module.th32ModuleID == moduleId) {
-            *entry = module;
-            result = 1;
-            break;
-        }
-    }
-    // Windows NT and later keep no module id in the process entry; there the first module of the
-    // list is the program's own file.
-    if (!result && first.dwSize) {
-        *entry = first;
-        result = 1;
-    }
-    if (result) {
-        entry->szModule[sizeof entry->szModule - 1] = 0;
-        entry->szExePath[sizeof entry->szExePath - 1] = 0;
-        CleanOutsideText(entry->szModule);
-        CleanOutsideText(entry->szExePath);
-    }
-    CloseHandle(snapshot);
-    return result;
+        if (module.th32ModuleID != moduleId)
+            return true;
+        match = module;
+        return false;
+    });
+    if (!match.dwSize && !first.dwSize)
+        return 0;
+    *entry = match.dwSize ? match : first;
+    entry->szModule[sizeof entry->szModule - 1] = 0;
+    entry->szExePath[sizeof entry->szExePath - 1] = 0;
+    CleanOutsideText(entry->szModule);
+    CleanOutsideText(entry->szExePath);
+    return 1;
 }
 
 void ThreadWindowCaption(DWORD threadId, char *destination) {
@@ -249,4 +228,11 @@ bool MenuItemChecked(int id) {
         return true;
     UINT state = GetMenuState(menu, id, MF_BYCOMMAND);
     return state == static_cast<UINT>(-1) || (state & MF_CHECKED) != 0;
+}
+
+MEMORYSTATUS ReadMemoryStatus() {
+    MEMORYSTATUS status = {};
+    status.dwLength = sizeof status;
+    GlobalMemoryStatus(&status);
+    return status;
 }

@@ -20,6 +20,9 @@ void HideAnalyzingBox();
 // not there, or no menu, counts as checked).
 void ToggleMenuCheck(int id);
 bool MenuItemChecked(int id);
+// The system's memory figures (GlobalMemoryStatus with the record's own size). In a 64-bit program
+// the sizes are 64 bits wide; a 32-bit program is shown at most the largest 32-bit value.
+MEMORYSTATUS ReadMemoryStatus();
 // Centres the window over another window (or the desktop when other is null), inside the desktop.
 void CenterWindowOver(HWND window, HWND other);
 

@@ -140,32 +140,8 @@ void LoadReportText(HWND list, int resourceId, int firstSlot) {
     HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(10));
     HGLOBAL loaded = found ? LoadResource(g_app.instance, found) : nullptr;
     const char *data = loaded ? static_cast<const char *>(LockResource(loaded)) : nullptr;
-    if (data) {
-        DWORD size = SizeofResource(g_app.instance, found);
-        // A working copy the size of the resource plus room to spare, always terminated.
-        char *copy = static_cast<char *>(calloc(size + 5000, 1));
-        if (copy) {
-            memcpy(copy, data, size);
-            // Runs of line feeds are one separator; a carriage return before a line feed is dropped.
-            char *p = copy;
-            while (*p && g_report->count < kReportSlots) {
-                while (*p == '\n')
-                    ++p;
-                if (!*p)
-                    break;
-                char *end = strchr(p, '\n');
-                char *next = end ? end + 1 : p + strlen(p);
-                if (end)
-                    *end = 0;
-                size_t len = strlen(p);
-                if (len && p[len - 1] == '\r')
-                    p[len - 1] = 0;
-                SetReportLine(*g_report, g_report->count++, p);
-                p = next;
-            }
-            free(copy);
-        }
-    }
+    if (data)
+        AddReportText(*g_report, data, SizeofResource(g_app.instance, found));
     ShowReportLines(g_report->count);
 }
 

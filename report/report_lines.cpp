@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/utilities.h"
+
 const int kColumnX[kReportColumns] = {10, 220, 290, 360, 430, 500, 570, 640, 710};
 
 bool AddReportLine(ReportBuffer &report, const char *format, ...) {
@@ -242,4 +244,63 @@ bool RawReportText(const char *line, char *out, size_t outSize) {
     }
     out[n] = 0;
     return *p != 0;
+}
+
+namespace {
+
+struct SortContext {
+    ReportBuffer *report;
+    int (*compare)(const char *, const char *);
+};
+
+bool LineLess(void *context, int i, int j) {
+    auto *sort = static_cast<SortContext *>(context);
+    return sort->compare(sort->report->line[i], sort->report->line[j]) < 0;
+}
+
+void SwapLines(void *context, int i, int j) {
+    auto *sort = static_cast<SortContext *>(context);
+    char hold[kReportSlotSize];
+    memcpy(hold, sort->report->line[i], kReportSlotSize);
+    memcpy(sort->report->line[i], sort->report->line[j], kReportSlotSize);
+    memcpy(sort->report->line[j], hold, kReportSlotSize);
+}
+
+} // namespace
+
+void SortReportLines(ReportBuffer &report, int first, int last, int (*compare)(const char *, const char *)) {
+    if (first < 0)
+        first = 0;
+    if (last >= report.count)
+        last = report.count - 1;
+    if (!compare || first >= last)
+        return;
+    SortContext context = {&report, compare};
+    QuickSort(first, last, LineLess, SwapLines, &context);
+}
+
+int AddReportText(ReportBuffer &report, const char *text, size_t size) {
+    // Runs of line feeds are one separator; a carriage return before a line feed is dropped.
+    size_t at = 0;
+    while (text && at < size && report.count < kReportSlots) {
+        while (at < size && text[at] == '\n')
+            ++at;
+        if (at >= size || text[at] == 0)
+            break;
+        size_t end = at;
+        while (end < size && text[end] != '\n' && text[end] != 0)
+            ++end;
+        size_t length = end - at;
+        if (length && text[at + length - 1] == '\r')
+            --length;
+        char line[kReportSlotSize];
+        size_t kept = length < sizeof line - 1 ? length : sizeof line - 1;
+        memcpy(line, text + at, kept);
+        line[kept] = 0;
+        SetReportLine(report, report.count++, line);
+        if (end < size && text[end] == 0)
+            break;
+        at = end + 1;
+    }
+    return report.count;
 }

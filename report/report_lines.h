@@ -46,6 +46,13 @@ extern const int kColumnX[kReportColumns];
 // Writes one line into the next slot (printf-style, cut at 255 characters) and counts it.
 // Returns false, writing nothing, once the report holds kReportSlots lines.
 bool AddReportLine(ReportBuffer &report, const char *format, ...) __attribute__((format(printf, 2, 3)));
+// Appends the lines of a text of size bytes (it may end early at a zero byte): runs of line feeds
+// are one separator, a carriage return before a line feed is dropped, a line longer than 255
+// characters is cut. Stops when the report is full; returns the line count.
+int AddReportText(ReportBuffer &report, const char *text, size_t size);
+// Sorts slots first..last of the report in ascending order of their text with the given comparison
+// (the Fonts report compares without regard to case).
+void SortReportLines(ReportBuffer &report, int first, int last, int (*compare)(const char *, const char *));
 // Makes slot i an empty line.
 void BlankReportLine(ReportBuffer &report, int i);
 // Copies text into slot i, cut at 255 characters.

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "tests/report_buffer_helpers.h"
+
 namespace {
 
 std::string Text(const ColumnPiece &c) {
@@ -225,6 +227,22 @@ TEST(PrintedText, RawEscapesControlAndHighBytesWithinALine) {
     std::string plain(255, 'a');
     EXPECT_FALSE(RawReportText(plain.c_str(), out, sizeof out));
     EXPECT_EQ(strlen(out), 255u);
+}
+
+TEST(ReportText, LinesOfATextFillTheReport) {
+    auto report = NewReport();
+    const char text[] = "\n\nOVERVIEW\r\nfirst line\n\n\nsecond\r\n";
+    EXPECT_EQ(AddReportText(*report, text, sizeof text - 1), 3);
+    EXPECT_EQ(Lines(*report), (std::vector<std::string>{"OVERVIEW", "first line", "second"}));
+    // A line longer than a slot is cut; a zero byte ends the text; the size bounds it too.
+    std::string text2 = std::string(300, 'x') + "\nnext" + std::string(1, '\0') + "\nafter";
+    EXPECT_EQ(AddReportText(*report, text2.data(), text2.size()), 5);
+    EXPECT_EQ(strlen(report->line[3]), 255u);
+    EXPECT_STREQ(report->line[4], "next");
+    EXPECT_EQ(AddReportText(*report, "abcdef", 3), 6);
+    EXPECT_STREQ(report->line[5], "abc");
+    report->count = kReportSlots - 1;
+    EXPECT_EQ(AddReportText(*report, "a\nb\nc", 5), kReportSlots) << "stops when the report is full";
 }
 
 } // namespace
