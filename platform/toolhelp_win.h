@@ -43,34 +43,26 @@ bool ToolHelpAvailable(unsigned needs);
 // own snapshot and close it. Where a snapshot cannot be taken nothing is visited. Callers check
 // ToolHelpAvailable first.
 
+// The entries of one kind in a snapshot, through that kind's First and Next functions.
+template <typename Entry, typename Visit>
+void EachEntry(HANDLE snapshot, BOOL(WINAPI *first)(HANDLE, Entry *), BOOL(WINAPI *next)(HANDLE, Entry *),
+               Visit visit) {
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    Entry entry = {};
+    entry.dwSize = sizeof entry; // a module record is 548 bytes in a 32-bit program, 568 in a 64-bit one
+    for (BOOL more = first(snapshot, &entry); more && visit(entry); more = next(snapshot, &entry)) {
+    }
+}
+
 template <typename Visit> void EachProcess(HANDLE snapshot, Visit visit) {
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return;
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = g_toolhelp.Process32First(snapshot, &entry); more && visit(entry);
-         more = g_toolhelp.Process32Next(snapshot, &entry)) {
-    }
+    EachEntry(snapshot, g_toolhelp.Process32First, g_toolhelp.Process32Next, visit);
 }
-
 template <typename Visit> void EachThread(HANDLE snapshot, Visit visit) {
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return;
-    THREADENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = g_toolhelp.Thread32First(snapshot, &entry); more && visit(entry);
-         more = g_toolhelp.Thread32Next(snapshot, &entry)) {
-    }
+    EachEntry(snapshot, g_toolhelp.Thread32First, g_toolhelp.Thread32Next, visit);
 }
-
 template <typename Visit> void EachModule(HANDLE snapshot, Visit visit) {
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return;
-    MODULEENTRY32 entry = {};
-    entry.dwSize = sizeof entry; // 548 bytes in a 32-bit program, 568 in a 64-bit one
-    for (BOOL more = g_toolhelp.Module32First(snapshot, &entry); more && visit(entry);
-         more = g_toolhelp.Module32Next(snapshot, &entry)) {
-    }
+    EachEntry(snapshot, g_toolhelp.Module32First, g_toolhelp.Module32Next, visit);
 }
 
 // Takes a snapshot, walks it with each(snapshot, visit), closes it.
