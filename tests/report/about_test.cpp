@@ -65,8 +65,10 @@ TEST_F(AboutFixture, StoredDateOrTodayWhenImplausible) {
     WriteAboutContent(*report, history, today);
     EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00303/09/00");
     history.year = 1995;
+    history.month = 12; // the last month is plausible too
+    history.day = 31;
     WriteAboutContent(*report, history, today);
-    EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00303/09/95");
+    EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00312/31/95");
     struct Bad {
         uint32_t day, month, year;
     } bad[] = {{0, 0, 0}, {9, 0, 2001}, {9, 13, 2001}, {0, 3, 2001}, {32, 3, 2001}, {9, 3, 0}, {9, 3, 2101}};
