@@ -79,7 +79,7 @@ bool LoadHistoryFrom(const char *path, bool keepDamagedAside) {
         if (file == INVALID_HANDLE_VALUE) {
             outcome = HistoryLoad::kOpenFailed;
         } else {
-            unsigned char *image = static_cast<unsigned char *>(AllocZeroed(GMEM_FIXED, kHistoryBytes));
+            unsigned char image[kHistoryBytes] = {};
             DWORD got = 0;
             if (!ReadFile(file, image, kHistoryBytes, &got, nullptr))
                 got = 0;
@@ -87,7 +87,6 @@ bool LoadHistoryFrom(const char *path, bool keepDamagedAside) {
             // A history that cannot be read whole stays as it was.
             PerformanceHistory loaded = {};
             outcome = DeserializeHistory(image, got, loaded);
-            GlobalFree(image);
             if (outcome == HistoryLoad::kOk && g_history) {
                 InitializeHistoryLock();
                 EnterCriticalSection(&g_historyLock);
@@ -194,12 +193,11 @@ bool SaveHistoryTo(const char *path) {
     InitializeHistoryLock();
     // The whole save under one lock: the image, the temporary file and the replacement.
     EnterCriticalSection(&g_saveLock);
-    unsigned char *image = static_cast<unsigned char *>(AllocZeroed(GMEM_FIXED, kHistoryBytes));
+    unsigned char image[kHistoryBytes];
     EnterCriticalSection(&g_historyLock);
     SerializeHistory(*g_history, image);
     LeaveCriticalSection(&g_historyLock);
     HistorySave outcome = WriteHistoryFile(path, temp, image);
-    GlobalFree(image);
     LeaveCriticalSection(&g_saveLock);
     Show(HistorySaveMessage(outcome));
     return outcome == HistorySave::kOk;
