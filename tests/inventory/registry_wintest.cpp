@@ -104,16 +104,10 @@ TEST(RegistryStages, RealRegistryAgreesWithTheTextOfEveryFixtureMachine) {
         RunRegistryStages(TreeRegistryAccess(tree), *fromText, hooks);
         FreeRegistryTree(tree);
 
-        EXPECT_EQ(memcmp(fromRegistry.get(), fromText.get(), sizeof(EquipmentRecord)), 0);
-        EXPECT_STREQ(fromRegistry->biosName, fromText->biosName);
-        EXPECT_STREQ(fromRegistry->modemName, fromText->modemName);
-        EXPECT_EQ(fromRegistry->hardDiskControllers, fromText->hardDiskControllers);
-        ASSERT_EQ(registryLog.stages.size(), 24u);
-        EXPECT_EQ(registryLog.stages.front(), "Start");
-        EXPECT_EQ(registryLog.stages[7], "Disk Controllers");
-        EXPECT_EQ(registryLog.stages[18], "Disk Controllers");
-        EXPECT_EQ(registryLog.stages.back(), "Done");
-        EXPECT_EQ(registryLog.steps, 10);
+        EXPECT_EQ(memcmp(fromRegistry.get(), fromText.get(), sizeof(EquipmentRecord)), 0)
+            << fromRegistry->biosName << " / " << fromText->biosName;
+        EXPECT_EQ(registryLog.stages, textLog.stages);
+        EXPECT_EQ(registryLog.steps, textLog.steps);
         RegCloseKey(root);
         DeleteKeyTree(HKEY_CURRENT_USER, rootPath.c_str());
         ++machines;
