@@ -97,12 +97,19 @@ std::string HistoryPath() {
     return path + "sysstats.dat";
 }
 
-void WriteFileBytes(const std::string &path, size_t size) {
-    std::string zeros(size, '\0');
+void WriteImage(const std::string &path, const std::string &image) {
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
-    WriteFile(h, zeros.data(), static_cast<DWORD>(zeros.size()), &written, nullptr);
+    WriteFile(h, image.data(), static_cast<DWORD>(image.size()), &written, nullptr);
     CloseHandle(h);
+}
+
+std::string ReadImage(const std::string &path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string text = h == INVALID_HANDLE_VALUE ? std::string() : Drain(h);
+    if (h != INVALID_HANDLE_VALUE)
+        CloseHandle(h);
+    return text;
 }
 
 DWORD FileSizeOf(const std::string &path) {
@@ -114,13 +121,10 @@ DWORD FileSizeOf(const std::string &path) {
     return found.nFileSizeLow;
 }
 
-// The GUI starts below need a sysstats.dat: without one, start-up rightly stops at the open-error
-// message box until someone clicks it.
+// Every run starts from an empty history (the About lines count from it), and the GUI starts below
+// need one: without it start-up rightly stops at the open-error message box until someone clicks it.
 struct HistoryFileEnvironment : testing::Environment {
-    void SetUp() override {
-        if (FileSizeOf(HistoryPath()) != 15524u)
-            WriteFileBytes(HistoryPath(), 15524);
-    }
+    void SetUp() override { WriteImage(HistoryPath(), std::string(15524, '\0')); }
 };
 testing::Environment *const kHistoryFile = testing::AddGlobalTestEnvironment(new HistoryFileEnvironment);
 
@@ -191,7 +195,7 @@ TEST(Headless, AboutContentPrintsWithTabsKeptAndCodesDropped) {
 
 TEST(Headless, ADamagedHistoryIsReportedAndNeverRewritten) {
     std::string path = HistoryPath();
-    WriteFileBytes(path, 15523);
+    WriteImage(path, std::string(15523, '\0'));
     ProgramRun run = RunProgram("/report 3402");
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_NE(run.err.find("Error!: Unable to open file due to error."), std::string::npos) << run.err;
@@ -203,7 +207,7 @@ TEST(Headless, ADamagedHistoryIsReportedAndNeverRewritten) {
     RemoveDirectoryA(path.c_str());
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_NE(run.err.find("Error!: Unable to open file due to error."), std::string::npos) << run.err;
-    WriteFileBytes(path, 15524);
+    WriteImage(path, std::string(15524, '\0'));
     run = RunProgram("/report 3402");
     EXPECT_EQ(run.err, "");
 }
@@ -230,10 +234,7 @@ TEST(Headless, OutWritesTheFileInsteadOfStandardOutput) {
     ProgramRun run = RunProgram(std::string("/list /out \"") + file + "\"");
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_EQ(run.out, "");
-    HANDLE h = CreateFileA(file, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    std::string text = Drain(h);
-    CloseHandle(h);
+    std::string text = ReadImage(file);
     DeleteFileA(file);
     EXPECT_EQ(Lines(text).size(), 148u);
 }
@@ -285,11 +286,7 @@ TEST(Equipment, ExportWithAndWithoutADeviceTree) {
     char dir[MAX_PATH], file[MAX_PATH];
     GetTempPathA(MAX_PATH, dir);
     GetTempFileNameA(dir, "qve", 0, file);
-    HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    const char *text = FixtureText("walk_basic.reg");
-    DWORD written = 0;
-    WriteFile(h, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
-    CloseHandle(h);
+    WriteImage(file, FixtureText("walk_basic.reg"));
     RunTool(std::string("regedit.exe /S \"") + file + "\"");
     DeleteFileA(file);
     ProgramRun machine = RunProgram("/equipment");
@@ -354,16 +351,30 @@ bool WaitUntilStarted(HANDLE process, HWND window) {
     return false;
 }
 
-TEST(SingleInstance, SecondCopyRaisesTheFirstAndLeaves) {
+template <typename T> T At(const std::string &image, size_t offset) {
+    T value{};
+    if (offset + sizeof value <= image.size())
+        memcpy(&value, &image[offset], sizeof value);
+    return value;
+}
+
+// One GUI run: the history is read at start, a second copy only raises the first, the window keeps
+// its size, ticks add to the history while it runs, and File, Exit writes it back.
+TEST(SingleInstance, SecondCopyRaisesTheFirstAndTheHistoryGrowsUntilExit) {
+    std::string image(15524, '\0');
+    const float monitored = 1000.0f;
+    const uint32_t keystrokes = 12345, shutdownQueries = 3;
+    memcpy(&image[0], &monitored, 4);
+    memcpy(&image[428], &keystrokes, 4);
+    memcpy(&image[3300], &shutdownQueries, 4);
+    WriteImage(HistoryPath(), image);
+
     RunningCopy first("");
     ASSERT_TRUE(first.started());
     HWND main = WaitForWindow("QUORVEX", nullptr, 15000);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitUntilStarted(first.process(), main));
-    RECT r;
-    GetWindowRect(main, &r);
-    EXPECT_EQ(r.right - r.left, 640);
-    EXPECT_EQ(r.bottom - r.top, 480);
+    ASSERT_NE(WaitForWindow("QXDynamic", nullptr, 15000), nullptr) << "the data thread runs";
     char title[64];
     GetWindowTextA(main, title, sizeof title);
     EXPECT_STREQ(title, "Quorvex");
@@ -379,62 +390,23 @@ TEST(SingleInstance, SecondCopyRaisesTheFirstAndLeaves) {
 
     // Maximising keeps the window at 640 x 480.
     ShowWindow(main, SW_MAXIMIZE);
-    Sleep(300);
+    Sleep(3000); // and three ticks or more
+    RECT r;
     GetWindowRect(main, &r);
     EXPECT_EQ(r.right - r.left, 640);
     EXPECT_EQ(r.bottom - r.top, 480);
 
-    // File, Exit ends the program with exit code 0 and writes sysstats.dat.
-    DeleteFileA(HistoryPath().c_str());
     PostMessageA(main, WM_COMMAND, 2, 0);
     ASSERT_EQ(WaitForSingleObject(first.process(), 10000), WAIT_OBJECT_0);
     DWORD code = 99;
     GetExitCodeProcess(first.process(), &code);
     EXPECT_EQ(code, 0u);
-    EXPECT_EQ(FileSizeOf(HistoryPath()), 15524u);
-}
-
-// The history is read at start, ticks add to it while the program runs, and the exit writes it back.
-TEST(History, ReadAtStartGrowsAndIsWrittenAtExit) {
-    std::string image(15524, '\0');
-    const float monitored = 1000.0f;
-    const uint32_t keystrokes = 12345, shutdownQueries = 3;
-    memcpy(&image[0], &monitored, 4);
-    memcpy(&image[428], &keystrokes, 4);
-    memcpy(&image[3300], &shutdownQueries, 4);
-    HANDLE h = CreateFileA(HistoryPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(h, image.data(), static_cast<DWORD>(image.size()), &written, nullptr);
-    CloseHandle(h);
-
-    RunningCopy copy("");
-    ASSERT_TRUE(copy.started());
-    HWND main = WaitForWindow("QUORVEX", nullptr, 15000);
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntilStarted(copy.process(), main));
-    ASSERT_NE(WaitForWindow("QXDynamic", nullptr, 15000), nullptr) << "the data thread runs";
-    Sleep(3500); // three ticks or more
-    PostMessageA(main, WM_COMMAND, 2, 0);
-    ASSERT_EQ(WaitForSingleObject(copy.process(), 10000), WAIT_OBJECT_0);
-
-    std::string saved(15524, '\0');
-    h = CreateFileA(HistoryPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    DWORD read = 0;
-    ReadFile(h, &saved[0], 15524, &read, nullptr);
-    CloseHandle(h);
-    ASSERT_EQ(read, 15524u);
-    EXPECT_EQ(FileSizeOf(HistoryPath()), 15524u);
-    float nowMonitored;
-    uint32_t nowKeystrokes, nowShutdownQueries;
-    memcpy(&nowMonitored, &saved[0], 4);
-    memcpy(&nowKeystrokes, &saved[428], 4);
-    memcpy(&nowShutdownQueries, &saved[3300], 4);
-    EXPECT_GE(nowMonitored, monitored + 2.0f) << "monitored seconds kept and grown";
-    EXPECT_LE(nowMonitored, monitored + 30.0f);
-    EXPECT_GE(nowKeystrokes, keystrokes);
-    EXPECT_EQ(nowShutdownQueries, shutdownQueries);
+    std::string saved = ReadImage(HistoryPath());
+    ASSERT_EQ(saved.size(), 15524u);
+    EXPECT_GE(At<float>(saved, 0), monitored + 2.0f) << "monitored seconds kept and grown";
+    EXPECT_LE(At<float>(saved, 0), monitored + 30.0f);
+    EXPECT_GE(At<uint32_t>(saved, 428), keystrokes);
+    EXPECT_EQ(At<uint32_t>(saved, 3300), shutdownQueries);
 }
 
 std::string BoxText(HWND box) {
