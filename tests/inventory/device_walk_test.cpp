@@ -1,221 +1,213 @@
+// The device walk, the registry stages with rules of their own, and the REGEDIT4 trees the tests run on.
 #include "inventory/device_walk.h"
 #include "inventory/registry_stages.h"
-#include "inventory/registry_tree.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "tests/fixtures.h"
+#include "tests/inventory/inventory_test_helpers.h"
 
 namespace {
 
-struct Machine {
-    RegistryTree *tree = nullptr;
-    RegistryAccess access = {};
-    explicit Machine(const char *fixture) {
-        char error[200];
-        const char *text = FixtureText(fixture);
-        EXPECT_NE(text, nullptr) << fixture;
-        tree = ParseRegistryText(text, error, sizeof error);
-        EXPECT_NE(tree, nullptr) << error;
-        access = TreeRegistryAccess(tree);
-    }
-    ~Machine() { FreeRegistryTree(tree); }
-};
-
-TEST(DeviceWalk, CountsEveryInstanceOfEveryMatchingDevice) {
-    Machine m("walk_basic.reg");
-    EXPECT_EQ(DeviceWalk(m.access, "hdc", kMatchClass, nullptr, 0, kWalkCount), 2);
-    EXPECT_EQ(DeviceWalk(m.access, "PORTS", kMatchClass, nullptr, 0, kWalkCount), 2)
-        << "two instances count twice";
-    EXPECT_EQ(DeviceWalk(m.access, "controller", kMatchDescription, nullptr, 0, kWalkCount), 3);
-    EXPECT_EQ(DeviceWalk(m.access, "0000", kMatchInstanceName, nullptr, 0, kWalkCount), 2);
-    EXPECT_EQ(DeviceWalk(m.access, "3", kMatchScsiTarget, nullptr, 0, kWalkCount), 1);
-    // Devices without a target id read as 0.
-    EXPECT_EQ(DeviceWalk(m.access, "0", kMatchScsiTarget, nullptr, 0, kWalkCount), 8);
-    EXPECT_EQ(DeviceWalk(m.access, "ven_1234", kMatchHardwareId, nullptr, 0, kWalkCount), 1);
-    EXPECT_EQ(DeviceWalk(m.access, "nothing like it", kMatchDescription, nullptr, 0, kWalkCount), 0);
+// Two enumerators, a device with two instances, one without a description, a SCSI disk, a modem.
+const Machine &Basic() {
+    static const Machine machine(FixtureText("walk_basic.reg"));
+    return machine;
 }
 
-TEST(DeviceWalk, AnyNameLooksAtEnumeratorDeviceInstanceAndClass) {
-    Machine m("walk_basic.reg");
-    EXPECT_EQ(DeviceWalk(m.access, "scsi", kMatchAnyName, nullptr, 0, kWalkCount), 1);
-    EXPECT_EQ(DeviceWalk(m.access, "mdmgen", kMatchAnyName, nullptr, 0, kWalkCount), 1);
-    EXPECT_EQ(DeviceWalk(m.access, "child", kMatchAnyName, nullptr, 0, kWalkCount), 0)
-        << "MF keys have no instances";
-    EXPECT_EQ(DeviceWalk(m.access, "modem", kMatchAnyName, nullptr, 0, kWalkCount), 1);
-}
-
-TEST(DeviceWalk, DeviceWithoutDescriptionIsStillFoundByOtherModes) {
-    Machine m("walk_basic.reg");
-    EXPECT_EQ(DeviceWalk(m.access, "BUS_00", kMatchInstanceName, nullptr, 0, kWalkCount), 2);
-    DeviceRecord record;
-    ASSERT_EQ(DeviceWalk(m.access, "VEN_1234", kMatchHardwareId, &record, 1, kWalkCollect), 1);
-    EXPECT_STREQ(record.description, "");
-    EXPECT_STREQ(record.hardwareId, "PCI\\VEN_1234&DEV_0001");
-}
-
-TEST(DeviceWalk, ExistsAndDeviceIdMatch) {
-    Machine m("walk_basic.reg");
-    EXPECT_EQ(DeviceWalk(m.access, "Ports", kMatchClass, nullptr, 0, kWalkExists), 1);
-    EXPECT_EQ(DeviceWalk(m.access, "*PNP0501", kMatchDeviceId, nullptr, 0, kWalkExists), 1);
-    EXPECT_EQ(DeviceWalk(m.access, "*pnp0700", kMatchDeviceId, nullptr, 0, kWalkExists), 1);
-    EXPECT_EQ(DeviceWalk(m.access, "*PNP0400", kMatchDeviceId, nullptr, 0, kWalkExists), 0);
-    EXPECT_EQ(DeviceWalk(m.access, "Sound", kMatchClass, nullptr, 0, kWalkExists), 0);
+TEST(DeviceWalk, EachMatchModeCountsAndFinds) {
+    // Each instance counts (two of *PNP0501); a target id that is not there reads as 0; "any name" looks
+    // at the enumerator, the device id, the instance and the class; keys without instances are no devices.
+    const std::tuple<const char *, int, int> counts[] = {
+        {"control", kMatchDescription, 3}, {"hdc", kMatchClass, 2},
+        {"PORTS", kMatchClass, 2},         {"0000", kMatchInstanceName, 2},
+        {"BUS_00", kMatchInstanceName, 2}, {"3", kMatchScsiTarget, 1},
+        {"0", kMatchScsiTarget, 8},        {"ven_1234", kMatchHardwareId, 1},
+        {"nothing", kMatchDescription, 0}, {"scsi", kMatchAnyName, 1},
+        {"mdmgen", kMatchAnyName, 1},      {"modem", kMatchAnyName, 1},
+        {"child", kMatchAnyName, 0}};
+    for (const auto &[text, mode, count] : counts)
+        EXPECT_EQ(DeviceWalk(Basic().access, text, mode, nullptr, 0, kWalkCount), count) << text;
+    const std::tuple<const char *, int, int> exists[] = {{"Ports", kMatchClass, 1},
+                                                         {"Sound", kMatchClass, 0},
+                                                         {"*pnp0700", kMatchDeviceId, 1},
+                                                         {"*PNP04", kMatchDeviceId, 0}};
+    for (const auto &[text, mode, found] : exists)
+        EXPECT_EQ(DeviceWalk(Basic().access, text, mode, nullptr, 0, kWalkExists), found) << text;
 }
 
 TEST(DeviceWalk, CollectInRegistryOrderAndNeverPastTheArray) {
-    Machine m("walk_basic.reg");
     DeviceRecord *devices = nullptr;
-    ASSERT_EQ(CollectDevices(m.access, "hdc", kMatchClass, &devices), 2);
+    ASSERT_EQ(CollectDevices(Basic().access, "hdc", kMatchClass, &devices), 2);
     // Enumerators in order (BIOS before PCI), then device ids, then instances.
     EXPECT_STREQ(devices[0].description, "Standard IDE/ESDI Hard Disk Controller");
     EXPECT_STREQ(devices[1].description, "Intel 82371SB PCI Bus Master IDE Controller");
     EXPECT_FLOAT_EQ(devices[1].hardwareRevision, 3.0f);
     FreeDeviceRecords(devices);
     DeviceRecord one[1];
-    EXPECT_EQ(DeviceWalk(m.access, "controller", kMatchDescription, one, 1, kWalkCollect), 1);
-    EXPECT_EQ(CollectDevices(m.access, "absent", kMatchClass, &devices), 0);
+    EXPECT_EQ(DeviceWalk(Basic().access, "controller", kMatchDescription, one, 1, kWalkCollect), 1);
+    EXPECT_EQ(CollectDevices(Basic().access, "absent", kMatchClass, &devices), 0);
     EXPECT_EQ(devices, nullptr);
 }
 
-TEST(DeviceWalk, RecordsAndProbes) {
-    Machine m("walk_basic.reg");
+TEST(DeviceWalk, RecordsKeysAndProbes) {
+    Machine m("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Enum\\PCI\\V\\0]\n\"BusType\"=\"5\"\n\"Mfg\"=\"Intel\"\n"
+              "\"SCSILUN\"=\"10\"\n\"DeviceDesc\"=\"" +
+              std::string(300, 'D') + "\"\n");
     DeviceRecord r;
-    ASSERT_EQ(ReadDeviceRecord(m.access, "ENUM\\SCSI\\QUANTUM_FIREBALL\\ROOT&0", &r), 1);
-    EXPECT_EQ(r.scsiTargetId, 3);
-    EXPECT_EQ(r.scsiLun, 0);
-    EXPECT_STREQ(r.deviceClass, "DiskDrive");
-    EXPECT_EQ(ReadDeviceRecord(m.access, "ENUM\\SCSI\\NOPE\\0", &r), 0);
-    EXPECT_EQ(CountSubkeys(m.access, "ENUM\\MF"), 2);
-    EXPECT_EQ(CountSubkeys(m.access, "ENUM\\NOPE"), 0);
-    EXPECT_EQ(ProbeFirstInstance(m.access, "ENUM\\BIOS\\*PNP0501\\%.2X", &r), 0);
-    EXPECT_EQ(ProbeCountInstances(m.access, "ENUM\\BIOS\\*PNP0501\\%.2X"), 2);
-    EXPECT_EQ(ProbeFirstInstance(m.access, "ENUM\\BIOS\\*PNP0400\\%.2X", nullptr), -1);
+    ASSERT_EQ(ReadDeviceRecord(m.access, "ENUM\\PCI\\V\\0", &r), 1);
+    EXPECT_EQ(std::string(r.busType) + " " + r.manufacturer + " " + std::to_string(r.scsiLun), "5 Intel 10");
+    EXPECT_EQ(std::string(r.description), std::string(254, 'D')) << "read into 255 bytes, cut to 254";
+    EXPECT_EQ(ReadDeviceRecord(m.access, "ENUM\\PCI\\V\\1", &r), 0);
+    EXPECT_STREQ(r.description, "") << "zero-filled first";
+    EXPECT_EQ(CountSubkeys(Basic().access, "ENUM\\MF"), 2);
+    EXPECT_EQ(CountSubkeys(Basic().access, "ENUM\\NOPE"), 0);
+    EXPECT_EQ(ProbeFirstInstance(Basic().access, "ENUM\\BIOS\\*PNP0501\\%.2X", &r), 0);
+    EXPECT_STREQ(r.description, "Communications Port (COM1)");
+    EXPECT_EQ(ProbeCountInstances(Basic().access, "ENUM\\BIOS\\*PNP0501\\%.2X"), 2);
+    EXPECT_EQ(ProbeFirstInstance(Basic().access, "ENUM\\BIOS\\*PNP0400\\%.2X", &r), -1);
+    EXPECT_STREQ(r.description, "");
 }
 
-TEST(DeviceWalk, NoEnumTreeFindsNothing) {
-    char error[100];
-    RegistryTree *tree = ParseRegistryText("REGEDIT4\n", error, sizeof error);
-    ASSERT_NE(tree, nullptr);
-    RegistryAccess access = TreeRegistryAccess(tree);
-    for (int mode = kMatchInstanceName; mode <= kMatchAnyName; ++mode)
-        for (int action : {kWalkCount, kWalkCollect, kWalkExists})
-            EXPECT_EQ(DeviceWalk(access, "", mode, nullptr, 0, action), 0);
-    FreeRegistryTree(tree);
+// Counts the keys opened and not yet closed, and the attempts to close no key.
+struct KeyCount {
+    RegistryAccess tree;
+    int open = 0, nullCloses = 0;
+};
+
+TEST(DeviceWalk, EveryKeyOpenedIsClosed) {
+    for (const char *fixture : {"id_pci_desktop.reg", "id_eisa_server.reg"}) {
+        SCOPED_TRACE(fixture);
+        Machine m(FixtureText(fixture));
+        KeyCount keys = {m.access};
+        RegistryAccess counted = m.access; // the tree's other calls take no context
+        counted.context = &keys;
+        counted.open = [](void *c, const char *path) {
+            KeyCount &k = *static_cast<KeyCount *>(c);
+            void *key = k.tree.open(k.tree.context, path);
+            k.open += key != nullptr;
+            return key;
+        };
+        counted.close = [](void *c, void *key) {
+            KeyCount &k = *static_cast<KeyCount *>(c);
+            if (key)
+                --k.open;
+            else
+                ++k.nullCloses;
+        };
+        for (int mode = kMatchInstanceName; mode <= kMatchAnyName; ++mode)
+            for (int action : {kWalkCount, kWalkExists})
+                DeviceWalk(counted, "PNP", mode, nullptr, 0, action);
+        EXPECT_TRUE(KeyExists(counted, "ENUM\\BIOS") && !KeyExists(counted, "ENUM\\NOPE"));
+        EXPECT_EQ(ProbeCountInstances(counted, "ENUM\\BIOS\\*PNP0501\\%.2X"), 2);
+        auto record = std::make_unique<EquipmentRecord>();
+        RunRegistryStages(counted, *record, StageHooks{nullptr, nullptr, nullptr, 486, 0, 0});
+        EXPECT_STRNE(record->biosDate, "") << "the stages ran";
+        EXPECT_EQ(keys.open, 0);
+        EXPECT_EQ(keys.nullCloses, 0);
+    }
 }
 
-TEST(OwnStages, MotherboardDiskControllersScsiIdsModem) {
-    Machine m("walk_basic.reg");
-    EquipmentRecord record = {};
-    StageMotherboard(m.access, record);
-    EXPECT_STREQ(record.biosDate, "07/15/95");
-    EXPECT_STREQ(record.biosName, "Award Software");
-    StageDiskControllers(m.access, record);
-    EXPECT_EQ(record.hardDiskControllers, 2) << "replaced by the subkeys of ENUM\\MF";
-    EXPECT_EQ(record.floppyControllers, 1);
-    StageScsiIds(m.access, record);
-    for (int id = 0; id < 8; ++id)
-        EXPECT_EQ(record.scsiIdPresent[id], id == 3 ? 1u : 0u) << id;
-    StageDiskControllerBus(m.access, record);
-    EXPECT_EQ(record.hardDiskControllerOnPci, 1u);
-    EXPECT_EQ(record.hardDiskControllerOnVl, 0u);
-    EXPECT_EQ(record.hardDiskControllerOnEisa, 0u);
-    StageModemName(m.access, record);
-    EXPECT_STREQ(record.modemName, "Standard 28800 bps Modem");
+// The fixture machines cover the other stages with rules of their own.
+TEST(OwnStages, HardDiskControllersTheirBusAndScsiIds) {
+    const StageCase cases[] = {
+        {"Root\\X\\0000|hdc|Intel PCI Bus Master IDE", "hard disk controller on PCI=1"},
+        {"Root\\X\\0000|hdc|vl-bus IDE", "hard disk controller on VL=1"},
+        {"Root\\X\\0000|hdc|VESA IDE", "hard disk controller on VL=1"},
+        {"Root\\X\\0000|hdc|Adaptec EISA", "hard disk controller on EISA=1"},
+        // A controller without ENUM\MF counts none.
+        {"BIOS\\*PNP0600\\00|hdc|Standard IDE/ESDI Hard Disk Controller; Root\\Y\\0000|System|PCI bus", ""},
+        {"SCSI\\DISK\\0|DiskDrive|||7", "SCSI id present [7]=1"}};
+    ExpectStages(cases, StageDiskControllers, StageDiskControllerBus, StageScsiIds);
 }
 
-TEST(OwnStages, HardDiskControllerWithoutMfCountsNone) {
-    char error[100];
-    RegistryTree *tree = ParseRegistryText("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Enum\\BIOS\\*PNP0600\\00]\n"
-                                           "\"Class\"=\"hdc\"\n",
-                                           error, sizeof error);
-    ASSERT_NE(tree, nullptr) << error;
-    EquipmentRecord record = {};
-    StageDiskControllers(TreeRegistryAccess(tree), record);
-    EXPECT_EQ(record.hardDiskControllers, 0);
-    FreeRegistryTree(tree);
-}
+// ---- REGEDIT4 text ----
 
-TEST(RegistryText, ValuesEscapesAndErrors) {
-    char error[100];
-    RegistryTree *tree = ParseRegistryText("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Enum\\A\\B\\C]\r\n"
+TEST(RegistryText, ValuesEscapesAndContinuations) {
+    char error[100] = "left over";
+    RegistryTree *tree = ParseRegistryText("REGEDIT4\r\n\r\n  [HKEY_LOCAL_MACHINE\\Enum\\A\\B\\C]\r\n"
                                            "\"Quote\"=\"say \\\"hi\\\" \\\\ back\"\r\n"
                                            "\"Number\"=dword:0000001f\r\n"
-                                           "\"Bin\"=hex:01,02,\\\r\n  03\r\n@=\"default\"\r\n",
+                                           "\"Bin\"=hex:01,02,\\\r\n  03\r\n"
+                                           "@=\"default\"\r\n"
+                                           "\t\"Twice\"=\"first\"\n\"TWICE\"=\"second\"\n"
+                                           "\"Gone\"=-\n"
+                                           "\"hex\"=dword:0000\\\n0020\n"
+                                           "; a comment\n"
+                                           "[HKEY_CURRENT_USER\\Enum\\A\\B\\C]\n\"Other\"=\"hive\"\n",
                                            error, sizeof error);
     ASSERT_NE(tree, nullptr) << error;
+    EXPECT_STREQ(error, "") << "no message left from before";
     RegistryAccess a = TreeRegistryAccess(tree);
     void *key = a.open(a.context, "enum\\a\\b\\c");
     ASSERT_NE(key, nullptr) << "paths ignore case";
-    char out[64];
-    ASSERT_TRUE(a.queryValue(a.context, key, "quote", out, sizeof out));
-    EXPECT_STREQ(out, "say \"hi\" \\ back");
-    ASSERT_TRUE(a.queryValue(a.context, key, "Number", out, sizeof out));
-    EXPECT_STREQ(out, "31");
-    EXPECT_FALSE(a.queryValue(a.context, key, "Bin", out, sizeof out));
-    ASSERT_TRUE(a.queryValue(a.context, key, "Quote", out, 4));
-    EXPECT_STREQ(out, "say") << "cut to the buffer";
+    auto value = [&](const char *name) {
+        char out[64] = "";
+        return a.queryValue(a.context, key, name, out, sizeof out) ? std::string(out) : "(none)";
+    };
+    EXPECT_EQ(value("quote"), "say \"hi\" \\ back");
+    EXPECT_EQ(value("Number"), "31");
+    EXPECT_EQ(value("Twice"), "second");
+    EXPECT_EQ(value("hex"), "32") << "a continued line is joined without its backslash";
+    for (const char *absent : {"Bin", "Gone", "", "Other"})
+        EXPECT_EQ(value(absent), "(none)") << absent;
+    char cut[4];
+    ASSERT_TRUE(a.queryValue(a.context, key, "Quote", cut, sizeof cut));
+    EXPECT_STREQ(cut, "say");
     FreeRegistryTree(tree);
+}
 
-    const char *bad[] = {"",
-                         "REGEDIT5\n",
-                         "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X\n",
-                         "REGEDIT4\n\"Orphan\"=\"v\"\n",
-                         "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"V\"=\"open\n",
-                         "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"V\"=dword:12\n",
-                         "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n\"V\"=qword:1\n",
-                         "REGEDIT4\nnonsense\n"};
-    for (const char *text : bad) {
-        EXPECT_EQ(ParseRegistryText(text, error, sizeof error), nullptr) << text;
-        EXPECT_NE(std::string(error).find("line"), std::string::npos);
+TEST(RegistryText, MalformedTextIsRefusedWithTheLine) {
+    const std::string key = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n";
+    const std::string bad[] = {"",
+                               "REGEDIT5\n",
+                               "REGEDIT4\nnonsense\n",
+                               "REGEDIT4\n\"Orphan\"=\"v\"\n",
+                               "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X\n",
+                               "REGEDIT4\n[-HKEY_LOCAL_MACHINE\\X]\n",
+                               key + "\"V\"=\"open\n",
+                               key + "\"V\"=dword:12\n",
+                               key + "\"V\"=qword:1\n"};
+    for (const std::string &text : bad) {
+        char error[100] = "";
+        EXPECT_EQ(ParseRegistryText(text.c_str(), error, sizeof error), nullptr) << text;
+        EXPECT_EQ(std::string(error).rfind("line ", 0), 0u) << text;
     }
 }
 
 TEST(RegistryText, SubkeysEnumerateInNameOrderIgnoringCase) {
-    char error[100];
-    RegistryTree *tree =
-        ParseRegistryText("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Enum\\b]\n[HKEY_LOCAL_MACHINE\\Enum\\C]\n"
-                          "[HKEY_LOCAL_MACHINE\\Enum\\a]\n",
-                          error, sizeof error);
-    RegistryAccess a = TreeRegistryAccess(tree);
-    void *key = a.open(a.context, "Enum");
-    std::vector<std::string> names;
+    Machine m(DeviceKeys("b; _x; C; a; B"));
+    void *key = m.access.open(m.access.context, "Enum");
+    std::string names;
     char name[32];
-    for (int i = 0; a.subkeyName(a.context, key, i, name, sizeof name); ++i)
-        names.push_back(name);
-    EXPECT_EQ(names, (std::vector<std::string>{"a", "b", "C"}));
-    FreeRegistryTree(tree);
+    for (int i = 0; m.access.subkeyName(m.access.context, key, i, name, sizeof name); ++i)
+        names += std::string(names.empty() ? "" : " ") + name;
+    EXPECT_EQ(names, "a b C _x"); // "_" sorts after the letters
 }
 
 TEST(RegistryValueText, StringsCleanedDwordsDecimalOtherDataHex) {
-    char out[255];
-    const char text[] = "X\n== FAKE\tY";
-    FormatRegistryValue(kRegistryString, reinterpret_cast<const unsigned char *>(text), sizeof text, out,
-                        sizeof out);
-    EXPECT_STREQ(out, "X == FAKE Y");
+    auto text = [](uint32_t type, const void *data, size_t length) {
+        char out[255] = "left over";
+        FormatRegistryValue(type, static_cast<const unsigned char *>(data), length, out, sizeof out);
+        return std::string(out);
+    };
+    const char control[] = "X\n== FAKE\tY";
+    EXPECT_EQ(text(kRegistryString, control, sizeof control), "X == FAKE Y");
     const char multi[] = "a\rb\0second\0";
-    FormatRegistryValue(kRegistryMultiString, reinterpret_cast<const unsigned char *>(multi), sizeof multi,
-                        out, sizeof out);
-    EXPECT_STREQ(out, "a b");
-    const unsigned char number[] = {0xff, 0xff, 0xff, 0xff};
-    FormatRegistryValue(kRegistryDword, number, 4, out, sizeof out);
-    EXPECT_STREQ(out, "4294967295");
-    const unsigned char binary[] = {0x0a, 0x00, 0xff};
-    FormatRegistryValue(kRegistryBinary, binary, 3, out, sizeof out);
-    EXPECT_STREQ(out, "0a 00 ff");
-    FormatRegistryValue(kRegistryDword, binary, 3, out, sizeof out); // too short for a number
-    EXPECT_STREQ(out, "0a 00 ff");
+    EXPECT_EQ(text(kRegistryMultiString, multi, sizeof multi), "a b");
+    const unsigned char number[] = {0x78, 0x56, 0x34, 0x12}; // least significant byte first
+    EXPECT_EQ(text(kRegistryDword, number, 4), "305419896");
+    EXPECT_EQ(text(kRegistryBinary, "\x0a\x00\xff", 3), "0a 00 ff");
+    EXPECT_EQ(text(kRegistryDword, "\x0a\x00\xff", 3), "0a 00 ff") << "too short for a number";
+    EXPECT_EQ(text(kRegistryString, nullptr, 3), "");
     // An unterminated string ends with its data; a long one is cut at the buffer.
     std::string value(400, 'v');
-    FormatRegistryValue(kRegistryExpandString, reinterpret_cast<const unsigned char *>(value.data()), 3, out,
-                        sizeof out);
-    EXPECT_STREQ(out, "vvv");
-    FormatRegistryValue(kRegistryString, reinterpret_cast<const unsigned char *>(value.data()), value.size(),
-                        out, sizeof out);
-    EXPECT_EQ(std::string(out), std::string(sizeof out - 1, 'v'));
+    EXPECT_EQ(text(kRegistryExpandString, value.data(), 3), "vvv");
+    EXPECT_EQ(text(kRegistryString, value.data(), value.size()), std::string(254, 'v'));
 }
 
 } // namespace
