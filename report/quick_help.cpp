@@ -110,7 +110,7 @@ bool BuildHelpSearchKey(const char *line, char key[kHelpKeyLength + 1]) {
         key[n++] = *p;
     }
     key[n] = 0;
-    return n > 0;
+    return true;
 }
 
 bool HelpLineMatches(const char *helpLine, const char *key) {

@@ -21,8 +21,9 @@ struct HelpWrapper {
 void WrapHelpText(const char *text, int width, const HelpWrapper &wrapper);
 
 // The key that finds a report line's explanation: the line's first column without marker codes,
-// tabs and line feeds, cut to 12 characters. False (no search) for lines of 4 characters or fewer
-// and for lines whose key comes out empty.
+// tabs and line feeds, cut to 12 characters. False (no search) for lines of 4 characters or fewer. A
+// longer line whose key comes out empty (nothing but codes) gives the empty key, which matches every
+// Quick Help line: the search then selects the first.
 bool BuildHelpSearchKey(const char *line, char key[kHelpKeyLength + 1]);
 
 // Whether a Quick Help line begins with the key, ignoring case.

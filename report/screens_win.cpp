@@ -85,6 +85,7 @@ void ScrollHelpToSelection() {
     LRESULT selected = SendMessageA(g_app.mainScreen, LB_GETCURSEL, 0, 0);
     if (selected != LB_ERR) {
         LRESULT slot = SendMessageA(g_app.mainScreen, LB_GETITEMDATA, selected, 0);
+        // A line of codes alone gives the empty key, which stops the search at the first item.
         char key[kHelpKeyLength + 1];
         if (slot >= 0 && slot < kReportSlots && BuildHelpSearchKey(g_report->line[slot], key)) {
             int count = static_cast<int>(SendMessageA(g_app.helpScreen, LB_GETCOUNT, 0, 0));

@@ -4,10 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 #include "app/frame_win.h"
 #include "platform/globals_win.h"
 #include "monitor/monitors_win.h"
 #include "monitor/sampler_win.h"
+#include "report/quick_help.h"
+#include "report/report_lines.h"
 #include "tests/wintest_env.h"
 
 const char kTestMainClass[] = "QUORVEX_WINTEST";
@@ -32,6 +37,54 @@ public:
     }
 };
 
+// A line of the text up to this length fits the Quick Help Screen even in its widest letters, so it
+// is never wrapped.
+constexpr size_t kNeverWrapped = 14;
+
+// Captions the reports write whose key is that of an earlier line with another explanation (a section
+// name, or a caption of another group): a click on them lands there.
+const char *const kShadowedCaptions[] = {"Description", "     Styled Lines", "     Wide/Styled Lines",
+                                         "     Character Scaling"};
+
+// Whether a line of the help text is the caption: the same text, perhaps with a note in brackets;
+// numbered lines ("Paper Size 2") share the caption without the number.
+bool IsCaptionLine(const std::string &help, const std::string &caption) {
+    size_t number = caption.find_last_not_of("0123456789");
+    return help == caption || (help.rfind(caption + " (", 0) == 0 && help.back() == ')') ||
+           (number + 1 < caption.size() && caption[number] == ' ' && help == caption.substr(0, number));
+}
+
+// Whether click-to-scroll takes a report line to its own caption: scanning the help text from the
+// top, the first place the line's key matches must be the caption line that repeats the line's first
+// column, or a caption stacked with it over one explanation that shares the key. A place is the start
+// of a line of the text or, as the Quick Help Screen wraps long lines at spaces, of any word in one.
+testing::AssertionResult ClickFindsOwnCaption(const std::vector<std::string> &help, const std::string &line) {
+    char key[kHelpKeyLength + 1];
+    if (!BuildHelpSearchKey(line.c_str(), key) || !key[0])
+        return testing::AssertionSuccess();
+    std::string caption; // the first column without its marker bytes and trailing blanks
+    for (size_t i = line.find_first_not_of('\t'); i < line.size() && line[i] != '\t'; ++i)
+        if (!(line[i] >= 1 && line[i] <= 10) && line[i] != '&')
+            caption += line[i];
+    caption.erase(caption.find_last_not_of(' ') + 1);
+    for (size_t k = 0; k < help.size(); ++k) {
+        const std::string &h = help[k];
+        for (size_t i = 0; i < h.size(); ++i) {
+            if ((i > 0 && (h.size() <= kNeverWrapped || h[i - 1] != ' ' || h[i] == ' ')) ||
+                !HelpLineMatches(h.c_str() + i, key))
+                continue;
+            if (i == 0 && std::count(std::begin(kShadowedCaptions), std::end(kShadowedCaptions), caption))
+                return testing::AssertionSuccess();
+            for (size_t c = k; i == 0 && c < help.size() && HelpLineMatches(help[c].c_str(), key); ++c)
+                if (IsCaptionLine(help[c], caption))
+                    return testing::AssertionSuccess();
+            return testing::AssertionFailure()
+                   << "\"" << caption << "\" lands on \"" << h.substr(i, 70) << "\"";
+        }
+    }
+    return testing::AssertionFailure() << "no Quick Help caption \"" << caption << "\"";
+}
+
 } // namespace
 
 void PumpMessages() {
@@ -54,23 +107,35 @@ void CloseMonitors() {
 
 std::vector<std::string> QuickHelpLines(int id) {
     std::vector<std::string> lines;
-    HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
-    if (!found)
-        return lines;
-    const char *text = static_cast<const char *>(LockResource(LoadResource(g_app.instance, found)));
-    std::string all(text, SizeofResource(g_app.instance, found));
-    size_t start = 0;
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        if (end == std::string::npos)
-            end = all.size();
-        std::string line = all.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
+    if (HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10))) {
+        const char *text = static_cast<const char *>(LockResource(LoadResource(g_app.instance, found)));
+        std::istringstream all(std::string(text, SizeofResource(g_app.instance, found)));
+        for (std::string line; std::getline(all, line);)
+            lines.push_back(line.substr(0, line.find_last_not_of('\r') + 1));
     }
     return lines;
+}
+
+std::vector<std::string> ReportLines() {
+    return std::vector<std::string>(g_report->line, g_report->line + g_report->count);
+}
+
+std::vector<std::string> RunTool(void (*tool)(HWND)) {
+    SendMessageA(g_app.mainScreen, LB_RESETCONTENT, 0, 0);
+    tool(g_app.mainScreen);
+    PumpMessages();
+    EXPECT_EQ(SendMessageA(g_app.mainScreen, LB_GETCOUNT, 0, 0), g_report->count);
+    return ReportLines();
+}
+
+void ExpectClicksFindCaptions(int helpId, std::vector<std::string> lines) {
+    std::vector<std::string> help = QuickHelpLines(helpId);
+    ASSERT_FALSE(help.empty()) << helpId;
+    lines.push_back(std::string(kReportCutCaption) + "\t\002x");
+    for (const std::string &line : lines)
+        if (line.rfind("\006\002", 0) != 0 && line.rfind("\003", 0) != 0) {
+            EXPECT_TRUE(ClickFindsOwnCaption(help, line)) << "help text " << helpId;
+        }
 }
 
 int main(int argc, char **argv) {
