@@ -1,6 +1,9 @@
 // Report functions of every tool, family by family, in the order of the catalogue.
 #include "action/window_actions_win.h"
 #include "app/frame_win.h"
+#include "check/check_win.h"
+#include "inventory/device_walk.h"
+#include "inventory/registry_win.h"
 #include "platform/globals_win.h"
 #include "explore/explore_win.h"
 #include "monitor/monitors_win.h"
@@ -9,6 +12,14 @@ namespace {
 
 // Tools whose reports are not written yet show an empty Main Screen.
 void EmptyReport(HWND) {}
+
+// The Registry check counts device classes with the inventory's walk of the device registry.
+int CountDeviceClass(const char *className) {
+    return DeviceWalk(MachineRegistryAccess(), className, kMatchClass, nullptr, 0, kWalkCount);
+}
+void CheckRegistryClasses(HWND) {
+    CheckRegistry(CountDeviceClass);
+}
 
 #define E EmptyReport
 const ReportFunction kActionReports[] = {E, E, E, E, ToggleMonitorsOnTop};
@@ -19,7 +30,9 @@ const ReportFunction kExploreReports[] = {
     ExplorePorts,         ExplorePrinters,        ExplorePriorityList,   ExploreProcessList,
     ExploreProcessMemory, ExploreStartupSettings, ExploreSystemOverview, ExploreVideo,
     ExploreVideoMetrics,  ExploreWindowList,      ExploreWindowsModules};
-const ReportFunction kCheckReports[] = {E, E, E, E, E, E, E, E, E};
+const ReportFunction kCheckReports[] = {CheckDirectoryTree, CheckHeapIntegrity, CheckHeapList,
+                                        CheckModuleList,    CheckProcessList,   CheckRegistryClasses,
+                                        CheckSystemFiles,   CheckThreadList,    CheckWindowChain};
 const ReportFunction kBoostReports[] = {E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kMonitorReports[] = {OpenUsageMonitor, OpenDiskMonitor,     OpenMemoryMonitor,
                                           OpenPriorityMap,  OpenSoftwareMonitor, OpenSystemMonitor};
