@@ -1,4 +1,4 @@
-// Shared by the portable report tests: a fresh report buffer and its lines as strings.
+// Shared by the portable report tests: a fresh report buffer, its lines as strings or as one text.
 #pragma once
 
 #include <cstring>
@@ -11,7 +11,6 @@
 // A zeroed report buffer with a report begun in it (large: kept on the heap).
 inline std::unique_ptr<ReportBuffer> NewReport() {
     auto report = std::make_unique<ReportBuffer>();
-    memset(report.get(), 0, sizeof *report);
     BeginReport(*report);
     return report;
 }
@@ -21,4 +20,12 @@ inline std::vector<std::string> Lines(const ReportBuffer &report) {
     for (int i = 0; i < report.count; ++i)
         lines.push_back(report.line[i]);
     return lines;
+}
+
+// The lines as one text, each followed by a line feed: one expected text per report.
+inline std::string ReportText(const ReportBuffer &report) {
+    std::string text;
+    for (int i = 0; i < report.count; ++i)
+        text += std::string(report.line[i]) + "\n";
+    return text;
 }

@@ -4,123 +4,70 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
-
 bool AnyToolId(int id) {
     return id >= 2201 && id <= 3305;
 }
 
-struct Parsed {
-    bool ok;
-    HeadlessRequest request;
-    std::string error;
-};
-
-Parsed Parse(std::initializer_list<const char *> args) {
+// A parse as text: the refusal, or the mode, the error text (emptied), "raw", the output file and ids.
+std::string Parse(std::vector<const char *> argv) {
     static const int all[] = {2201, 2202, 3305};
-    const char *argv[16];
-    int argc = 0;
-    for (const char *a : args)
-        argv[argc++] = a;
-    Parsed p;
+    static const char *const kModes[] = {"none", "list", "report", "equipment"};
+    HeadlessRequest request;
     char error[200];
-    p.ok = ParseHeadlessArgs(argc, argv, AnyToolId, all, 3, p.request, error, sizeof error);
-    p.error = error;
-    return p;
+    memset(error, 'x', sizeof error - 1);
+    error[sizeof error - 1] = 0;
+    if (!ParseHeadlessArgs(static_cast<int>(argv.size()), argv.data(), AnyToolId, all, 3, request, error,
+                           sizeof error))
+        return std::string("refused: ") + error;
+    std::string text = kModes[request.mode] + std::string(error) + (request.raw ? " raw" : "");
+    if (request.outPath)
+        text += std::string(" > ") + request.outPath;
+    for (int i = 0; i < request.toolCount; ++i)
+        text += " " + std::to_string(request.tools[i]);
+    return text;
 }
 
-TEST(CommandLine, DebugWordAnywhereInAnyCase) {
-    struct Case {
-        const char *line;
-        bool debug;
-    } cases[] = {{"debug", true},   {"DEBUG", true},         {"one Debug two", true},
-                 {"x/dEbUg", true}, {"DEBUGGING", true},     {"", false},
-                 {"DEBU G", false}, {"/report 2201", false}, {"debu", false}};
-    for (const Case &c : cases) {
-        char buffer[64];
-        strcpy(buffer, c.line);
-        EXPECT_EQ(UpperCaseAndFindDebug(buffer), c.debug) << c.line;
-    }
+// The command line as the DEBUG search leaves it (upper-cased), and whether the word was found.
+std::string Debug(const char *line) {
+    char buffer[64];
+    strcpy(buffer, line);
+    bool found = UpperCaseAndFindDebug(buffer);
+    return std::string(buffer) + (found ? ": found" : ": none");
+}
+
+TEST(CommandLine, DebugWordAnywhereHeadlessRequestsAndTheReasonsTheyAreRefused) {
+    EXPECT_EQ(Debug("one Debug two") + " " + Debug("x/dEbUgGING") + " " + Debug("debu g") + " " + Debug(""),
+              "ONE DEBUG TWO: found X/DEBUGGING: found DEBU G: none : none");
     EXPECT_FALSE(UpperCaseAndFindDebug(nullptr));
+    const struct {
+        std::vector<const char *> args;
+        const char *parsed;
+    } cases[] = {{{}, "none"},
+                 {{"debug", "/raw"}, "none"},
+                 {{"-list", "/out", "x.txt"}, "list > x.txt"},
+                 {{"/Report", "2215,2201,2215", "/raw"}, "report raw 2215 2201 2215"},
+                 {{"/report", "ALL", "-OUT", "r.txt", "/raw"}, "report raw > r.txt 2201 2202 3305"},
+                 {{"/equipment", "/out", "e.txt"}, "equipment > e.txt"},
+                 {{"/report"}, "refused: /report needs a list of tool ids or 'all'"},
+                 {{"/report", "/raw"}, "refused: /report needs a list of tool ids or 'all'"},
+                 {{"/report", "9999"}, "refused: unknown tool id in '9999'"},
+                 {{"/report", ",2201"}, "refused: unknown tool id in ',2201'"},
+                 {{"/report", "2201x"}, "refused: unknown tool id in '2201x'"},
+                 {{"/report", "2201", "/bogus"}, "refused: unknown argument '/bogus'"},
+                 {{"/report", "2201", "/out"}, "refused: /out needs a file name"},
+                 {{"/report", "2201", "/out", ""}, "refused: /out needs a file name"},
+                 {{"/report", "2201", "/raw", "/raw"}, "refused: unknown argument '/raw'"},
+                 {{"/list", "/raw"}, "refused: unknown argument '/raw'"},
+                 {{"/list", "/out", "a", "/out", "b"}, "refused: unknown argument '/out'"},
+                 {{"/equipment", "2201"}, "refused: unknown argument '2201'"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(Parse(c.args), c.parsed);
+    std::string list = "2201";
+    for (int i = 0; i < kMaxHeadlessTools; ++i)
+        list += ",2202";
+    EXPECT_EQ(Parse({"/report", list.c_str()}), "refused: too many tool ids (at most 400)");
 }
-
-TEST(CommandLine, UpperCasesInPlace) {
-    char buffer[] = "one Debug two";
-    UpperCaseAndFindDebug(buffer);
-    EXPECT_STREQ(buffer, "ONE DEBUG TWO");
-}
-
-TEST(CommandLine, OrdinaryStartIsNotHeadless) {
-    Parsed p = Parse({"debug"});
-    EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.request.mode, kHeadlessNone);
-    EXPECT_TRUE(Parse({}).ok);
-    EXPECT_FALSE(IsHeadlessCommand("report"));
-    EXPECT_TRUE(IsHeadlessCommand("/REPORT"));
-    EXPECT_TRUE(IsHeadlessCommand("-list"));
-}
-
-TEST(CommandLine, ListAndReportRequests) {
-    Parsed list = Parse({"/list", "/out", "x.txt"});
-    ASSERT_TRUE(list.ok) << list.error;
-    EXPECT_EQ(list.request.mode, kHeadlessList);
-    EXPECT_STREQ(list.request.outPath, "x.txt");
-
-    Parsed report = Parse({"/Report", "2215,2201,2215", "/raw"});
-    ASSERT_TRUE(report.ok) << report.error;
-    EXPECT_EQ(report.request.mode, kHeadlessReport);
-    EXPECT_TRUE(report.request.raw);
-    EXPECT_EQ(report.request.outPath, nullptr);
-    ASSERT_EQ(report.request.toolCount, 3);
-    EXPECT_EQ(report.request.tools[0], 2215);
-    EXPECT_EQ(report.request.tools[1], 2201);
-    EXPECT_EQ(report.request.tools[2], 2215);
-
-    Parsed equipment = Parse({"/equipment", "/out", "e.txt"});
-    ASSERT_TRUE(equipment.ok) << equipment.error;
-    EXPECT_EQ(equipment.request.mode, kHeadlessEquipment);
-    EXPECT_STREQ(equipment.request.outPath, "e.txt");
-    EXPECT_FALSE(Parse({"/equipment", "/raw"}).ok);
-    EXPECT_FALSE(Parse({"/equipment", "2201"}).ok);
-
-    Parsed all = Parse({"/report", "ALL", "/out", "r.txt", "/raw"});
-    ASSERT_TRUE(all.ok) << all.error;
-    ASSERT_EQ(all.request.toolCount, 3);
-    EXPECT_EQ(all.request.tools[2], 3305);
-}
-
-TEST(CommandLine, BadArgumentsAreRefusedWithAReason) {
-    struct Case {
-        std::initializer_list<const char *> args;
-        const char *reason;
-    } cases[] = {
-        {{"/report"}, "needs a list"},
-        {{"/report", "/raw"}, "needs a list"},
-        {{"/report", "9999"}, "unknown tool id"},
-        {{"/report", "2201,"}, "unknown tool id"},
-        {{"/report", ",2201"}, "unknown tool id"},
-        {{"/report", "2201x"}, "unknown tool id"},
-        {{"/report", "2201", "/bogus"}, "unknown argument"},
-        {{"/report", "2201", "/out"}, "needs a file"},
-        {{"/report", "2201", "/raw", "/raw"}, "unknown argument"},
-        {{"/list", "/raw"}, "unknown argument"},
-        {{"/list", "2201"}, "unknown argument"},
-    };
-    for (const Case &c : cases) {
-        Parsed p = Parse(c.args);
-        EXPECT_FALSE(p.ok) << *c.args.begin();
-        EXPECT_NE(p.error.find(c.reason), std::string::npos) << p.error;
-    }
-}
-
-TEST(CommandLine, TooManyIdsAreRefusedNotOverrun) {
-    std::string list;
-    for (int i = 0; i < kMaxHeadlessTools + 1; ++i)
-        list += i ? ",2201" : "2201";
-    Parsed p = Parse({"/report", list.c_str()});
-    EXPECT_FALSE(p.ok);
-    EXPECT_NE(p.error.find("too many"), std::string::npos);
-}
-
 } // namespace

@@ -2,39 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+
 namespace {
+std::array<int, 4> Rect(const ChildRect &r) {
+    return {r.x, r.y, r.width, r.height};
+}
 
-TEST(MainLayout, ScreensShareTheWidthTwoThirdsToOneThirdWithTruncation) {
-    // A 640 x 480 window with a 26-pixel toolbar leaves a client area of about 632 x 434.
+TEST(MainLayout, ScreensShareTheWidthTwoThirdsToOneThirdTitlesAbove) {
+    // A 632 x 434 client area and 26-pixel toolbars: W = 602; 401.3 and 200.66 are truncated.
     MainLayout l = ComputeMainLayout(632, 434, 26);
-    // W = 602: 602 x 0.66667 = 401.3 and 602 x 0.33333 = 200.66, both truncated.
-    EXPECT_EQ(l.mainScreen.x, 10);
-    EXPECT_EQ(l.mainScreen.y, 56);
-    EXPECT_EQ(l.mainScreen.width, 401);
-    EXPECT_EQ(l.mainScreen.height, 434 - 56 - 26);
-    EXPECT_EQ(l.helpScreen.x, 10 + 401 + 10);
-    EXPECT_EQ(l.helpScreen.y, 56);
-    EXPECT_EQ(l.helpScreen.width, 200);
-    EXPECT_EQ(l.helpScreen.height, l.mainScreen.height);
+    EXPECT_EQ(Rect(l.mainScreen), (std::array<int, 4>{10, 56, 401, 352}));
+    EXPECT_EQ(Rect(l.mainTitle), (std::array<int, 4>{10, 28, 401, 25}));
+    EXPECT_EQ(Rect(l.helpScreen), (std::array<int, 4>{421, 56, 200, 352}));
+    EXPECT_EQ(Rect(l.helpTitle), (std::array<int, 4>{421, 28, 200, 25}));
+    // The multipliers are exact, not thirds: 3000 gives 2000 and 999 (a true third would give 1000).
+    l = ComputeMainLayout(3030, 500, 20);
+    EXPECT_EQ(std::pair(l.mainScreen.width, l.helpScreen.width), std::pair(2000, 999));
 }
-
-TEST(MainLayout, TitlesStandAboveTheirScreens) {
-    MainLayout l = ComputeMainLayout(632, 434, 28);
-    EXPECT_EQ(l.mainTitle.x, l.mainScreen.x);
-    EXPECT_EQ(l.mainTitle.width, l.mainScreen.width);
-    EXPECT_EQ(l.mainTitle.y, l.mainScreen.y - 28);
-    EXPECT_EQ(l.mainTitle.height, 25);
-    EXPECT_EQ(l.helpTitle.x, l.helpScreen.x);
-    EXPECT_EQ(l.helpTitle.width, l.helpScreen.width);
-    EXPECT_EQ(l.helpTitle.y, l.helpScreen.y - 28);
-    EXPECT_EQ(l.helpTitle.height, 25);
-}
-
-TEST(MainLayout, MultipliersAreExactNotTwoThirds) {
-    // 3000 x 0.66667 = 2000.01 -> 2000, 3000 x 0.33333 = 999.99 -> 999 (a true third would give 1000).
-    MainLayout l = ComputeMainLayout(3030, 500, 20);
-    EXPECT_EQ(l.mainScreen.width, 2000);
-    EXPECT_EQ(l.helpScreen.width, 999);
-}
-
 } // namespace

@@ -7,7 +7,6 @@
 
 #include "inventory/device_walk.h"
 #include "inventory/registry_tree.h"
-#include "tests/explore/report_text.h"
 #include "tests/fixtures.h"
 #include "tests/report_buffer_helpers.h"
 

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "tests/explore/report_text.h"
 #include "tests/report_buffer_helpers.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/explore/report_text.h"
 #include "tests/report_buffer_helpers.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "explore/process_views.h"
-#include "tests/explore/report_text.h"
 #include "tests/report_buffer_helpers.h"
 
 namespace {

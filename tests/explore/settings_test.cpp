@@ -6,7 +6,6 @@
 #include <string>
 
 #include "explore/settings.h"
-#include "tests/explore/report_text.h"
 #include "tests/report_buffer_helpers.h"
 
 namespace {

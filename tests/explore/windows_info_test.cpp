@@ -5,7 +5,6 @@
 #include <string>
 
 #include "explore/windows_info.h"
-#include "tests/explore/report_text.h"
 #include "tests/report_buffer_helpers.h"
 
 namespace {

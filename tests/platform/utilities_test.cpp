@@ -7,193 +7,115 @@
 #include <vector>
 
 namespace {
-
-TEST(DebugTraceText, EachKindFormatsItsValue) {
+TEST(DebugTraceText, EachKindFormatsItsValueCutToTheBuffer) {
     char out[256];
-    FormatTrace(out, sizeof out, kTraceBool, "flag", 1);
-    EXPECT_STREQ(out, "flag = TRUE");
-    FormatTrace(out, sizeof out, kTraceBool, "flag", 2);
-    EXPECT_STREQ(out, "flag = FALSE") << "only exactly 1 is TRUE";
-    FormatTrace(out, sizeof out, kTraceBool, "flag", 0);
-    EXPECT_STREQ(out, "flag = FALSE");
-    FormatTrace(out, sizeof out, kTraceInt, "n", -42);
-    EXPECT_STREQ(out, "n = -42");
-    FormatTrace(out, sizeof out, kTraceText, "Main...", "Initialize");
-    EXPECT_STREQ(out, "Main... = Initialize");
-    FormatTrace(out, sizeof out, kTraceFloat, "f", 3.14159);
-    EXPECT_STREQ(out, "f =  3.14");
-    FormatTrace(out, sizeof out, kTraceULong, "u", 4000000000UL);
-    EXPECT_STREQ(out, "u = 4000000000");
-    FormatTrace(out, sizeof out, kTraceChar, "c", 'A');
-    EXPECT_STREQ(out, "c = A");
-    FormatTrace(out, sizeof out, kTraceUInt, "u", 4294967295U);
-    EXPECT_STREQ(out, "u = 4294967295");
-    FormatTrace(out, sizeof out, kTraceDouble, "d", 123.456);
-    EXPECT_STREQ(out, "d = 123.46");
+    auto trace = [&out](int kind, auto value) {
+        FormatTrace(out, sizeof out, kind, "v", value);
+        return std::string(out);
+    };
+    EXPECT_EQ(trace(kTraceBool, 1) + "|" + trace(kTraceBool, 2) + "|" + trace(kTraceInt, -42) + "|" +
+                  trace(kTraceText, "Main") + "|" + trace(kTraceFloat, 3.14159) + "|" +
+                  trace(kTraceDouble, 123.456),
+              "v = TRUE|v = FALSE|v = -42|v = Main|v =  3.14|v = 123.46")
+        << "only exactly 1 is TRUE";
+    EXPECT_EQ(trace(kTraceULong, 4000000000UL) + "|" + trace(kTraceChar, 'A') + "|" +
+                  trace(kTraceUInt, 4294967295U) + "|" + trace(99, 0),
+              "v = 4000000000|v = A|v = 4294967295|v = ?");
+    EXPECT_EQ(trace(kTraceText, std::string(1000, 'x').c_str()), "v = " + std::string(251, 'x'));
 }
 
-TEST(DebugTraceText, LongTextIsCutToTheBuffer) {
-    std::string value(1000, 'x');
-    char out[256];
-    FormatTrace(out, sizeof out, kTraceText, "label", value.c_str());
-    EXPECT_EQ(std::string(out).size(), 255u);
-    EXPECT_EQ(std::string(out).substr(0, 8), "label = ");
+TEST(CenteredPosition, OverAnotherWindowOrTheDesktopNeverOffTheScreen) {
+    auto at = [](int width, int height, ScreenRect other, ScreenRect desktop = {0, 0, 800, 600}) {
+        ScreenPoint p = CenteredPosition(width, height, other.right ? &other : nullptr, desktop);
+        return std::pair(p.x, p.y);
+    };
+    EXPECT_EQ(at(200, 100, {100, 100, 500, 400}), std::pair(200, 200));
+    EXPECT_EQ(at(200, 102, {0, 0, 100, 100}), std::pair(0, 0)) << "not at -50, -1";
+    EXPECT_EQ(at(200, 150, {700, 500, 800, 600}), std::pair(600, 450)) << "inside the right and bottom edges";
+    EXPECT_EQ(at(301, 1000, {}, {0, 0, 1024, 768}), std::pair(512 - 150, 0)) << "over the desktop";
 }
 
-TEST(CenteredPosition, OverAnotherWindow) {
-    ScreenRect desktop = {0, 0, 800, 600};
-    ScreenRect other = {100, 100, 500, 400};
-    ScreenPoint p = CenteredPosition(200, 100, &other, desktop);
-    EXPECT_EQ(p.x, 300 - 100);
-    EXPECT_EQ(p.y, 250 - 50);
+// What a copying function leaves in a buffer that held "keep", told the buffer has the given size.
+std::string Copied(void (*copier)(const char *, char *, size_t), const char *source, size_t size = 256) {
+    std::string out = std::string("keep\0", 5) + std::string(251, 'x'); // a missing terminator shows
+    copier(source, out.data(), size);
+    return out.c_str();
 }
 
-TEST(CenteredPosition, NegativeBecomesZeroAndRightEdgeIsKept) {
-    ScreenRect desktop = {0, 0, 800, 600};
-    // Centre 50 pixels from the left edge: a 200-wide window would start at -50.
-    ScreenRect nearLeft = {0, 0, 100, 100};
-    EXPECT_EQ(CenteredPosition(200, 50, &nearLeft, desktop).x, 0);
-    EXPECT_EQ(CenteredPosition(200, 150, &nearLeft, desktop).y, 0);
-    ScreenRect nearRight = {700, 500, 800, 600};
-    ScreenPoint p = CenteredPosition(200, 150, &nearRight, desktop);
-    EXPECT_EQ(p.x, 600);
-    EXPECT_EQ(p.y, 450);
-}
-
-TEST(CenteredPosition, OverTheDesktop) {
-    ScreenRect desktop = {0, 0, 1024, 768};
-    ScreenPoint p = CenteredPosition(301, 101, nullptr, desktop);
-    EXPECT_EQ(p.x, 512 - 150);
-    EXPECT_EQ(p.y, 384 - 50);
-    p = CenteredPosition(2000, 1000, nullptr, desktop);
-    EXPECT_EQ(p.x, 0);
-    EXPECT_EQ(p.y, 0);
-}
-
-} // namespace
-
-namespace {
-
-std::string Clean(const char *caption, size_t size = 256) {
-    char out[256];
-    CleanCaptionText(caption, out, size);
-    return out;
-}
-
-TEST(CleanCaption, DocumentNameBeforeTheDash) {
-    EXPECT_EQ(Clean("Report.txt - Notepad"), "Report.txt");
-    EXPECT_EQ(Clean("-"), "");
-    EXPECT_EQ(Clean("---Inbox-Mail"), "Inbox");
-    EXPECT_EQ(Clean("Calculator"), "Calculator");
-    EXPECT_EQ(Clean("Spaces \t - x"), "Spaces");
-    EXPECT_EQ(Clean(" - Program"), "");
-    EXPECT_EQ(Clean(""), "");
-    EXPECT_EQ(Clean(nullptr), "");
-    EXPECT_EQ(Clean("Long caption - x", 5), "Long");
+TEST(OutsideText, CaptionsCopiesAndBinaryValuesMadeSafeForALine) {
+    // A caption gives the document name before the dash.
+    EXPECT_EQ(Copied(CleanCaptionText, "Report.txt - Notepad"), "Report.txt");
+    EXPECT_EQ(Copied(CleanCaptionText, "---Inbox-Mail"), "Inbox");
+    EXPECT_EQ(Copied(CleanCaptionText, "Spaces \t - x"), "Spaces");
+    EXPECT_EQ(Copied(CleanCaptionText, nullptr), "");
+    EXPECT_EQ(Copied(CleanCaptionText, "Long caption - x", 5), "Long");
+    const char spaced[] = "  - x"; // nothing but white space before the dash
+    EXPECT_EQ(Copied(CleanCaptionText, spaced + 1), "");
     std::string longest(255, 'c');
-    EXPECT_EQ(Clean(longest.c_str()), longest);
-}
-
-TEST(CopyUpper, CopiesCutAndUpperCases) {
-    char out[8] = "keep";
-    CopyUpper(nullptr, out, sizeof out);
-    EXPECT_STREQ(out, "keep");
-    CopyUpper("Hello, World", out, sizeof out);
-    EXPECT_STREQ(out, "HELLO, ");
-    CopyUpper("ab", out, sizeof out);
-    EXPECT_STREQ(out, "AB");
-}
-
-TEST(SaturateToU32, LargeSizesStopAtTheTopInsteadOfWrapping) {
-    EXPECT_EQ(SaturateToU32(0), 0u);
-    EXPECT_EQ(SaturateToU32(0xFFFFFFFFull), 0xFFFFFFFFu);
-    EXPECT_EQ(SaturateToU32(0x100000000ull), 0xFFFFFFFFu) << "4 GB must not read as 0";
-    EXPECT_EQ(SaturateToU32(17179869184ull + 3153432576ull), 0xFFFFFFFFu);
-}
-
-TEST(OutsideText, ControlBytesBecomeSpacesAndBinaryBecomesHex) {
+    EXPECT_EQ(Copied(CleanCaptionText, longest.c_str()), longest);
     char text[] = "X\n== FAKE\tcol\r\x01\x1f\x7f\xe9";
     CleanOutsideText(text);
     EXPECT_STREQ(text, "X == FAKE col   \x7f\xe9") << "only bytes 1-31 change";
-    char out[8] = "keep";
-    CopyOutsideText("a\tb\ncdefghij", out, sizeof out);
-    EXPECT_STREQ(out, "a b cde");
-    CopyOutsideText(nullptr, out, sizeof out);
-    EXPECT_STREQ(out, "");
+    EXPECT_EQ(Copied(CopyOutsideText, "a\tb\ncdefghij", 8), "a b cde");
+    EXPECT_EQ(Copied(CopyOutsideText, "abc", 1), "");
+    EXPECT_EQ(Copied(CopyOutsideText, nullptr), "");
+    EXPECT_EQ(Copied(CopyUpper, "Hello, World", 8), "HELLO, ");
+    EXPECT_EQ(Copied(CopyUpper, "ab", 8), "AB");
+    EXPECT_EQ(Copied(CopyUpper, nullptr), "keep");
     const unsigned char bytes[] = {0x0a, 0x00, 0xff, 0x41};
-    char hex[12];
-    FormatHexBytes(bytes, 4, hex, sizeof hex);
-    EXPECT_STREQ(hex, "0a 00 ff 41");
-    FormatHexBytes(bytes, 4, hex, 10);
-    EXPECT_STREQ(hex, "0a 00 ff") << "cut to whole pairs";
-    FormatHexBytes(bytes, 0, hex, sizeof hex);
-    EXPECT_STREQ(hex, "");
+    auto hex = [&bytes](size_t length, size_t size) {
+        std::string out = std::string("keep\0", 5) + std::string(7, 'x');
+        FormatHexBytes(bytes, length, out.data(), size);
+        return std::string(out.c_str());
+    };
+    EXPECT_EQ(hex(4, 12), "0a 00 ff 41");
+    EXPECT_EQ(hex(4, 11) + "|" + hex(4, 3) + "|" + hex(0, 12), "0a 00 ff|0a|") << "cut to whole pairs";
 }
 
-TEST(HistogramMean, WeightedMeanOfBucketsAfterTheFirst) {
-    uint32_t counts[] = {5, 0, 2, 2};
-    EXPECT_EQ(HistogramMean(counts, sizeof counts), 2u);
-    uint32_t zeros[101] = {};
-    EXPECT_EQ(HistogramMean(zeros, sizeof zeros), 0u);
-    uint32_t onlyFirst[4] = {1000, 0, 0, 0};
-    EXPECT_EQ(HistogramMean(onlyFirst, sizeof onlyFirst), 0u);
-    // Large counts must not wrap: 100 x 4e9 overflows 32 bits.
-    uint32_t busy[101] = {};
-    busy[100] = 4000000000u;
-    busy[50] = 4000000000u;
-    EXPECT_EQ(HistogramMean(busy, sizeof busy), 75u);
+TEST(HistogramMean, WeightedMeanOfTheEntriesAfterTheFirstInSixtyFourBits) {
+    uint32_t counts[] = {5, 0, 2, 2}, first[] = {1000, 0, 0, 0}, busy[101] = {};
+    busy[100] = busy[50] = 4000000000u; // 100 x 4e9 overflows 32 bits
+    EXPECT_EQ(std::vector<unsigned>({HistogramMean(counts, sizeof counts), HistogramMean(first, sizeof first),
+                                     HistogramMean(busy, sizeof busy)}),
+              std::vector<unsigned>({2, 0, 75}));
 }
 
-struct SortState {
-    std::vector<int> values;
-    int swaps = 0;
-};
+long g_comparisons = 0;
 
-bool LessAt(void *context, int i, int j) {
-    auto *s = static_cast<SortState *>(context);
-    return s->values.at(i) < s->values.at(j);
+bool LessAt(void *values, int i, int j) {
+    ++g_comparisons;
+    return static_cast<std::vector<int> *>(values)->at(i) < static_cast<std::vector<int> *>(values)->at(j);
 }
 
-void SwapAt(void *context, int i, int j) {
-    auto *s = static_cast<SortState *>(context);
-    std::swap(s->values.at(i), s->values.at(j));
-    ++s->swaps;
+void SwapAt(void *values, int i, int j) {
+    std::swap(static_cast<std::vector<int> *>(values)->at(i), static_cast<std::vector<int> *>(values)->at(j));
 }
 
-TEST(QuickSort, SortsRandomInputsIntoAPermutation) {
+TEST(QuickSort, SortsRandomInputsAndSubrangesOnlyAndSortedInputFast) {
     unsigned seed = 12345;
     for (int round = 0; round < 200; ++round) {
-        SortState s;
-        int n = round % 37;
-        for (int i = 0; i < n; ++i) {
+        std::vector<int> values;
+        for (int i = 0; i < round % 37; ++i) {
             seed = seed * 1103515245u + 12345u;
-            s.values.push_back(static_cast<int>((seed >> 16) % (round % 5 == 0 ? 3 : 1000)));
+            values.push_back(static_cast<int>((seed >> 16) % (round % 5 == 0 ? 3 : 1000)));
         }
-        std::vector<int> expected = s.values;
+        std::vector<int> expected = values;
         std::sort(expected.begin(), expected.end());
-        if (n > 0)
-            QuickSort(0, n - 1, LessAt, SwapAt, &s);
-        EXPECT_EQ(s.values, expected) << "round " << round;
+        QuickSort(0, static_cast<int>(values.size()) - 1, LessAt, SwapAt, &values);
+        EXPECT_EQ(values, expected) << "round " << round;
+    }
+    std::vector<int> values = {9, 5, 4, 3, 2, 1, 0};
+    QuickSort(1, 4, LessAt, SwapAt, &values);
+    QuickSort(6, 5, LessAt, SwapAt, &values);
+    EXPECT_EQ(values, (std::vector<int>{9, 2, 3, 4, 5, 1, 0}));
+    // The median of three keeps sorted and reversed input fast: nowhere near n * n / 2 comparisons.
+    for (int step : {1, -1}) {
+        values.clear();
+        for (int i = 0; i < 2000; ++i)
+            values.push_back(step * i);
+        g_comparisons = 0;
+        QuickSort(0, 1999, LessAt, SwapAt, &values);
+        EXPECT_TRUE(std::is_sorted(values.begin(), values.end()) && g_comparisons < 60000) << g_comparisons;
     }
 }
-
-TEST(QuickSort, SubrangesAndTinyRanges) {
-    SortState s{{9, 5, 4, 3, 2, 1, 0}};
-    QuickSort(1, 4, LessAt, SwapAt, &s);
-    EXPECT_EQ(s.values, (std::vector<int>{9, 2, 3, 4, 5, 1, 0}));
-    s.swaps = 0;
-    QuickSort(3, 3, LessAt, SwapAt, &s);
-    QuickSort(4, 2, LessAt, SwapAt, &s);
-    EXPECT_EQ(s.swaps, 0);
-}
-
-TEST(QuickSort, SortedAndReversedInputStayCheap) {
-    SortState s;
-    for (int i = 0; i < 2000; ++i)
-        s.values.push_back(2000 - i);
-    QuickSort(0, 1999, LessAt, SwapAt, &s);
-    EXPECT_TRUE(std::is_sorted(s.values.begin(), s.values.end()));
-    EXPECT_LT(s.swaps, 40000);
-}
-
 } // namespace

@@ -3,108 +3,68 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <memory>
 #include <limits>
 #include <string>
 
+#include "tests/report_buffer_helpers.h"
+
 namespace {
-
-std::string Line(const ReportBuffer &r, int i) {
-    return r.line[i];
+// The four status lines the About box shows for a history; today is 6 December 2026.
+std::vector<std::string> Status(const PerformanceHistory &history) {
+    auto report = NewReport();
+    report->count = 99; // the content starts the report over
+    WriteAboutContent(*report, history, {2026, 12, 6});
+    EXPECT_EQ(report->count, kAboutLines);
+    EXPECT_STREQ(report->line[17], "\006Status");
+    std::vector<std::string> lines = Lines(*report);
+    return std::vector<std::string>(lines.begin() + 18, lines.end());
 }
 
-struct AboutFixture : testing::Test {
-    std::unique_ptr<ReportBuffer> report = std::make_unique<ReportBuffer>();
+TEST(About, StatusLinesInDaysHoursMinutesEvenFromADamagedHistory) {
     PerformanceHistory history = {};
-    CalendarDate today = {2026, 12, 6};
-};
-
-TEST_F(AboutFixture, EighteenFixedLinesThenFourStatusLines) {
-    report->count = 99;
-    WriteAboutContent(*report, history, today);
-    ASSERT_EQ(report->count, kAboutLines);
-    EXPECT_EQ(Line(*report, 0), "Quorvex");
-    EXPECT_EQ(Line(*report, 1), "For Windows 95");
-    EXPECT_EQ(Line(*report, 3), "Version 1.0");
-    EXPECT_EQ(Line(*report, 4), " ");
-    EXPECT_EQ(Line(*report, 5)[0], '\006');
-    EXPECT_EQ(Line(*report, 11), "\006Designed and Written by");
-    EXPECT_EQ(Line(*report, 14), "\006Technical Support");
-    EXPECT_EQ(Line(*report, 15), "\003See the README.TXT file on the Installation Disk");
-    EXPECT_EQ(Line(*report, 17), "\006Status");
-    EXPECT_EQ(Line(*report, 18), "Running (dd:hh:mm)\t\00300:00:00");
-    EXPECT_EQ(Line(*report, 20), "Used (dd:hh:mm)\t\00300:00:00");
-}
-
-TEST_F(AboutFixture, DurationsInDaysHoursMinutes) {
-    history.monitoredSeconds = 90061; // one day, one hour, one minute and a second
+    history.monitoredSeconds = 90061; // a day, an hour, a minute and a second
     history.activeSeconds = 3599;
-    WriteAboutContent(*report, history, today);
-    EXPECT_EQ(Line(*report, 18), "Running (dd:hh:mm)\t\00301:01:01");
-    EXPECT_EQ(Line(*report, 20), "Used (dd:hh:mm)\t\00300:00:59");
+    history.day = 9, history.month = 3, history.year = 2001;
+    EXPECT_EQ(Status(history),
+              (std::vector<std::string>{"Running (dd:hh:mm)\t\00301:01:01", "Date Last Used\t\00303/09/01",
+                                        "Used (dd:hh:mm)\t\00300:00:59", "Dates Used\t\0031"}));
+    history.daysSeen = 4000000000u;
+    EXPECT_EQ(Status(history)[3], "Dates Used\t\0034000000000");
+    // A damaged history may hold any float: durations show zero or the longest one.
+    auto shown = [](float seconds) {
+        char out[32] = "unchanged";
+        FormatDuration(seconds, out, sizeof out);
+        return std::string(out);
+    };
+    EXPECT_EQ(shown(-5.0f) + " " + shown(std::numeric_limits<float>::quiet_NaN()) + " " +
+                  shown(std::numeric_limits<float>::infinity()),
+              "00:00:00 00:00:00 24855:03:14");
 }
 
-TEST_F(AboutFixture, DamagedSecondsShowZeroOrTheLongestDuration) {
-    char out[32];
-    FormatDuration(-5.0f, out, sizeof out);
-    EXPECT_STREQ(out, "00:00:00");
-    FormatDuration(std::numeric_limits<float>::quiet_NaN(), out, sizeof out);
-    EXPECT_STREQ(out, "00:00:00");
-    FormatDuration(std::numeric_limits<float>::infinity(), out, sizeof out);
-    EXPECT_STREQ(out, "24855:03:14");
-}
-
-TEST_F(AboutFixture, StoredDateOrTodayWhenImplausible) {
-    history.day = 9;
-    history.month = 3;
-    history.year = 2001;
-    WriteAboutContent(*report, history, today);
-    EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00303/09/01");
-    history.year = 2000;
-    WriteAboutContent(*report, history, today);
-    EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00303/09/00");
-    history.year = 1995;
-    history.month = 12; // the last month is plausible too
-    history.day = 31;
-    WriteAboutContent(*report, history, today);
-    EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00312/31/95");
-    struct Bad {
+TEST(About, StoredDateOrTodayWhenImplausible) {
+    const struct {
         uint32_t day, month, year;
-    } bad[] = {{0, 0, 0}, {9, 0, 2001}, {9, 13, 2001}, {0, 3, 2001}, {32, 3, 2001}, {9, 3, 0}, {9, 3, 2101}};
-    for (const Bad &b : bad) {
-        history.day = b.day;
-        history.month = b.month;
-        history.year = b.year;
-        WriteAboutContent(*report, history, today);
-        EXPECT_EQ(Line(*report, 19), "Date Last Used\t\00312/06/26")
-            << b.day << "/" << b.month << "/" << b.year;
+        const char *shown;
+    } cases[] = {{31, 12, 1995, "12/31/95"}, {1, 1, 2100, "01/01/00"},  {9, 3, 1, "03/09/01"},
+                 {9, 0, 2001, "12/06/26"},   {9, 13, 2001, "12/06/26"}, {0, 3, 2001, "12/06/26"},
+                 {32, 3, 2001, "12/06/26"},  {9, 3, 0, "12/06/26"},     {9, 3, 2101, "12/06/26"}};
+    for (const auto &c : cases) {
+        PerformanceHistory history = {};
+        history.day = c.day, history.month = c.month, history.year = c.year;
+        EXPECT_EQ(Status(history)[1], std::string("Date Last Used\t\003") + c.shown)
+            << c.day << "/" << c.month << "/" << c.year;
     }
 }
 
-TEST_F(AboutFixture, DatesUsedIsAtLeastOne) {
-    WriteAboutContent(*report, history, today);
-    EXPECT_EQ(Line(*report, 21), "Dates Used\t\0031");
-    history.daysSeen = 4000000000u;
-    WriteAboutContent(*report, history, today);
-    EXPECT_EQ(Line(*report, 21), "Dates Used\t\0034000000000");
+TEST(PyramidGeometry, PointsScaleWithThePictureWhichCentresOverTheMainWindow) {
+    const struct {
+        PicturePoint got, expected;
+    } cases[] = {
+        {PyramidLevelPoint(0, 300, 300), {30, 280}},     {PyramidLevelPoint(8, 300, 300), {150, 30}},
+        {PyramidLevelPoint(6, 150, 100), {60, 32}},      {PyramidBackgroundPoint(1, 300, 300), {290, 10}},
+        {PyramidBackgroundPoint(0, 299, 299), {9, 9}},   {CentredPicture(640, 480, 300, 300), {170, 90}},
+        {CentredPicture(640, 480, 151, 151), {245, 165}}};
+    for (const auto &c : cases)
+        EXPECT_EQ(std::pair(c.got.x, c.got.y), std::pair(c.expected.x, c.expected.y));
 }
-
-TEST(PyramidGeometry, PointsScaleWithThePicture) {
-    EXPECT_EQ(PyramidLevelPoint(0, 300, 300).x, 30);
-    EXPECT_EQ(PyramidLevelPoint(0, 300, 300).y, 280);
-    EXPECT_EQ(PyramidLevelPoint(8, 300, 300).x, 150);
-    EXPECT_EQ(PyramidLevelPoint(8, 300, 300).y, 30);
-    EXPECT_EQ(PyramidLevelPoint(6, 150, 100).x, 60);
-    EXPECT_EQ(PyramidLevelPoint(6, 150, 100).y, 32);
-    EXPECT_EQ(PyramidBackgroundPoint(1, 300, 300).x, 290);
-    EXPECT_EQ(PyramidBackgroundPoint(0, 299, 299).x, 9);
-}
-
-TEST(PyramidGeometry, PicturesCentreOverTheMainWindow) {
-    EXPECT_EQ(CentredPicture(640, 480, 300, 300).x, 170);
-    EXPECT_EQ(CentredPicture(640, 480, 300, 300).y, 90);
-    EXPECT_EQ(CentredPicture(640, 480, 151, 151).x, 320 - 75);
-}
-
 } // namespace
