@@ -14,6 +14,10 @@ void CloseMonitors();
 // The lines of the program's Quick Help text with this resource id (empty when there is none).
 std::vector<std::string> QuickHelpLines(int id);
 
+// Sends the command to the main window as the menu and the toolbars do, then handles what it posted.
+void Command(int id);
+// The window's text (at most 511 characters).
+std::string WindowText(HWND window);
 // The lines of the shared report buffer.
 std::vector<std::string> ReportLines();
 // Runs a report tool on the emptied Main Screen as a tool run does; every line it wrote is shown.

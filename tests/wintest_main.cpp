@@ -116,6 +116,17 @@ std::vector<std::string> QuickHelpLines(int id) {
     return lines;
 }
 
+void Command(int id) {
+    SendMessageA(g_app.main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    PumpMessages();
+}
+
+std::string WindowText(HWND window) {
+    char text[512] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
 std::vector<std::string> ReportLines() {
     return std::vector<std::string>(g_report->line, g_report->line + g_report->count);
 }

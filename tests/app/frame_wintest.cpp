@@ -18,12 +18,6 @@
 
 namespace {
 
-std::string WindowText(HWND w) {
-    char text[512] = "";
-    GetWindowTextA(w, text, sizeof text);
-    return text;
-}
-
 std::string MenuText(HMENU menu, UINT position) {
     char text[256] = "";
     GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
@@ -49,11 +43,6 @@ std::vector<MenuItem> PopupItems(HMENU popup) {
                          (info.fState & MFS_CHECKED) != 0});
     }
     return items;
-}
-
-void Command(int id) {
-    SendMessageA(g_app.main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
 }
 
 TEST(Menu, PopupsInOrderAndEveryToolUnderItsFamily) {

@@ -24,17 +24,6 @@
 
 namespace {
 
-void Command(int id) {
-    SendMessageA(g_app.main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    PumpMessages();
-}
-
-std::string Text(HWND window) {
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 bool Topmost(HWND window) {
     return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
@@ -100,7 +89,7 @@ TEST_F(MonitorTest, CommandsOpenEachMonitorOnTheDataThread) {
         HWND window = g_monitorWindow[c.slot];
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(IsWindowVisible(window));
-        EXPECT_EQ(Text(window), c.title);
+        EXPECT_EQ(WindowText(window), c.title);
         EXPECT_EQ(GetWindowThreadProcessId(window, nullptr), dataThread);
         EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
         EXPECT_TRUE(Topmost(window));
@@ -261,12 +250,12 @@ TEST_F(MonitorTest, PriorityMapListsCaptionedProgramsAndFitsItsRows) {
             FindProcessCaption(process.dwProcessId, &notepad);
             NewData(map);
             for (int r = 0; r < kPriorityRows && notepad.caption[0]; ++r)
-                if (Text(GetDlgItem(map, PriorityLabelId(r))) == notepad.caption)
+                if (WindowText(GetDlgItem(map, PriorityLabelId(r))) == notepad.caption)
                     row = r;
             return row >= 0;
         },
         10000))
-        << "caption " << notepad.caption << ", first row " << Text(GetDlgItem(map, PriorityLabelId(0)));
+        << "caption " << notepad.caption << ", first row " << WindowText(GetDlgItem(map, PriorityLabelId(0)));
     // Its cells are those of its threads' levels (Wine reports relative priorities as the base, so
     // the levels differ from Windows; the cells must follow whatever the snapshot says).
     uint8_t levels[kPriorityLevels] = {};
@@ -286,7 +275,7 @@ TEST_F(MonitorTest, PriorityMapListsCaptionedProgramsAndFitsItsRows) {
     }
     EXPECT_GT(lit, 0);
     int filled = 0;
-    while (filled < kPriorityRows && Text(GetDlgItem(map, PriorityLabelId(filled))) != " ")
+    while (filled < kPriorityRows && WindowText(GetDlgItem(map, PriorityLabelId(filled))) != " ")
         ++filled;
     ASSERT_LT(filled, kPriorityRows) << "fewer than ten captioned programs run here";
     for (int r = filled; r < kPriorityRows; ++r)
@@ -305,7 +294,7 @@ TEST_F(MonitorTest, PriorityMapListsCaptionedProgramsAndFitsItsRows) {
     // Notepad's row is gone at the next update and the window shrinks by a row.
     NewData(map);
     for (int r = 0; r < kPriorityRows; ++r)
-        EXPECT_NE(Text(GetDlgItem(map, PriorityLabelId(r))), notepad.caption);
+        EXPECT_NE(WindowText(GetDlgItem(map, PriorityLabelId(r))), notepad.caption);
     RECT after;
     GetWindowRect(map, &after);
     EXPECT_LT(after.bottom - after.top, shrunk.bottom - shrunk.top);
