@@ -1,5 +1,6 @@
 #include "monitor/led_rules.h"
 
+#include "monitor/rates.h"
 #include "monitor/sampler_tick.h"
 
 namespace {
@@ -117,8 +118,8 @@ int UpdateLitRow(uint8_t *flags, int cells, int lit, int *changed) {
 }
 
 int PriorityLevel(int32_t basePriority, int32_t deltaPriority) {
-    uint32_t level = static_cast<uint32_t>(basePriority) + static_cast<uint32_t>(deltaPriority);
-    return level > 32 ? 32 : static_cast<int>(level);
+    // The same level the Priority histogram counts.
+    return static_cast<int>(PrioritySlot(basePriority, deltaPriority));
 }
 
 int PriorityCellOfLevel(int level) {
