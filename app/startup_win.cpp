@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "app/command_line.h"
 #include "app/frame_win.h"
 #include "platform/globals_win.h"
@@ -39,6 +41,12 @@ void AnnounceStage(const char *name) {
 int RunMessageLoop() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // Tab, Escape and the close box reach the modeless Action windows through the dialog manager.
+        HWND active = GetActiveWindow();
+        char className[16] = "";
+        if (active && GetClassNameA(active, className, sizeof className) &&
+            strcmp(className, "#32770") == 0 && IsDialogMessageA(active, &msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

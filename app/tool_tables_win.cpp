@@ -22,7 +22,8 @@ void CheckRegistryClasses(HWND) {
 }
 
 #define E EmptyReport
-const ReportFunction kActionReports[] = {E, E, E, E, ToggleMonitorsOnTop};
+const ReportFunction kActionReports[] = {RunVeduduziRero, RunRiduzuZire, CascadeAll, TileAll,
+                                         ToggleMonitorsOnTop};
 const ReportFunction kCoachReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kExploreReports[] = {
     ExploreColors,        ExploreEnvironment,     ExploreFonts,          ExploreInputDevices,

@@ -38,7 +38,17 @@ void *AllocZeroed(UINT flags, SIZE_T size) {
     return block;
 }
 
+namespace {
+MessageAnswerer g_answerer = nullptr;
+} // namespace
+
+void SetMessageAnswerer(MessageAnswerer answerer) {
+    g_answerer = answerer;
+}
+
 int ShowMessage(HWND owner, const char *text, const char *caption, UINT type) {
+    if (g_answerer)
+        return g_answerer(text, caption, type);
     if (g_app.headless) {
         fprintf(stderr, "%s: %s\n", caption ? caption : "", text ? text : "");
         fflush(stderr);

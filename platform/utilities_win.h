@@ -13,6 +13,10 @@ void *AllocZeroed(UINT flags, SIZE_T size);
 // The program's one way to show a message box. A headless run writes caption and text to standard
 // error instead and answers IDOK.
 int ShowMessage(HWND owner, const char *text, const char *caption, UINT type);
+// Where tests answer the program's questions: while an answerer is set, ShowMessage shows no box and
+// returns what the answerer says. Null restores the real boxes.
+using MessageAnswerer = int (*)(const char *text, const char *caption, UINT type);
+void SetMessageAnswerer(MessageAnswerer answerer);
 // The small busy window of the data thread (created by it at start), shown while long tools run.
 void ShowAnalyzingBox();
 void HideAnalyzingBox();

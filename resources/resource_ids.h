@@ -53,5 +53,34 @@
 #define IDH_BOOST 2950
 #define IDH_ABOUT 3400
 
+// Veduduzi Rero (dialog 12000): process priority classes and thread priorities
+#define IDD_VEDUDUZI_RERO 12000
+#define IDC_PRIORITY_IDLE 12001
+#define IDC_PRIORITY_NORMAL 12002
+#define IDC_PRIORITY_HIGH 12003
+#define IDC_PRIORITY_MAXIMUM 12004
+#define IDC_THREAD_LIST 12005
+#define IDC_PROCESS_LIST 12008
+#define IDC_THREAD_ICON 12009
+// Thread priority icons 1700-1732: the first 33 usage gauges, one per level
+#define IDI_THREAD_PRIORITY 1700
+
+// Riduzu Zire (dialog 12200): the windows of every program
+#define IDD_RIDUZU_ZIRE 12200
+#define IDC_WINDOW_LIST 12201
+#define IDC_WINDOW_CAPTION 12202
+#define IDC_VISIBLE_SHOW 12205
+#define IDC_VISIBLE_HIDE 12206
+#define IDC_SIZE_ICON 12210
+#define IDC_SIZE_WINDOW 12211
+#define IDC_ACTIVE 12215
+#define IDC_INACTIVE 12216
+#define IDC_ENABLED 12220
+#define IDC_DISABLED 12221
+#define IDC_ON_TOP 12225
+#define IDC_OFF_TOP 12226
+#define IDC_POPUPS_SHOW 12230
+#define IDC_POPUPS_HIDE 12231
+
 // Version resource, manifest
 #define IDR_MANIFEST 1

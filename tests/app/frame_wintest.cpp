@@ -12,6 +12,7 @@
 #include "platform/globals_win.h"
 #include "app/layout.h"
 #include "monitor/usage_win.h"
+#include "platform/utilities_win.h"
 #include "report/main_screen_win.h"
 #include "resources/resource_ids.h"
 #include "tests/wintest_env.h"
@@ -98,8 +99,24 @@ TEST(Menu, SeparatorsChecksAndFixedItems) {
     DestroyMenu(menu);
 }
 
+// Closes the Veduduzi Rero and Riduzu Zire windows the Action tools opened.
+void CloseActionWindows() {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) {
+            std::string title = WindowText(window);
+            if (GetWindow(window, GW_OWNER) == g_app.main &&
+                (title == "Veduduzi Rero" || title == "Riduzu Zire"))
+                DestroyWindow(window);
+            return TRUE;
+        },
+        0);
+}
+
 TEST(Dispatch, EveryToolRunsWithItsTitles) {
     HWND bottomBefore = g_app.bottomToolbar;
+    // Tile Open Windows asks first: refused, it leaves the desktop as it is.
+    SetMessageAnswerer([](const char *, const char *, UINT) { return IDCANCEL; });
     for (int i = 0; i < kToolCount; ++i) {
         const ToolInfo &tool = ToolByIndex(i);
         SCOPED_TRACE(tool.id);
@@ -110,7 +127,9 @@ TEST(Dispatch, EveryToolRunsWithItsTitles) {
         EXPECT_EQ(WindowText(g_app.helpTitle), std::string(" Quick Help ") + tool.name);
     }
     EXPECT_EQ(g_app.bottomToolbar, bottomBefore) << "running a tool leaves the bottom toolbar alone";
-    CloseMonitors(); // the Monitor tools opened their windows
+    SetMessageAnswerer(nullptr);
+    CloseMonitors(); // the Monitor tools opened their windows, the Action tools theirs
+    CloseActionWindows();
     // Running 3305 twice in the loop above would leave its mark where it was; once more flips it.
     HMENU menu = GetMenu(g_app.main);
     UINT before = GetMenuState(menu, CMD_MONITORS_ON_TOP, MF_BYCOMMAND) & MF_CHECKED;
@@ -187,6 +206,8 @@ TEST(Toolbars, TopToolbarHasFourteenButtonsInOrder) {
 }
 
 TEST(Toolbars, EachFamilyButtonShowsItsBottomToolbar) {
+    // Tile Open Windows asks first: refused, it leaves the desktop as it is.
+    SetMessageAnswerer([](const char *, const char *, UINT) { return IDCANCEL; });
     for (int f = 0; f < kFamilyCount; ++f) {
         const FamilyInfo &family = FamilyAt(f);
         SCOPED_TRACE(family.name);
@@ -211,7 +232,9 @@ TEST(Toolbars, EachFamilyButtonShowsItsBottomToolbar) {
             EXPECT_EQ(WindowText(g_app.mainTitle), std::string("  ") + ToolOfCommand(b.idCommand)->name);
         }
     }
+    SetMessageAnswerer(nullptr);
     CloseMonitors();
+    CloseActionWindows();
     // Bottle's buttons show images 2 to 19 of its strip.
     Command(CMD_TOP_BOTTLE);
     TBBUTTON first = {}, last = {};
