@@ -99,18 +99,16 @@ TEST(Menu, SeparatorsChecksAndFixedItems) {
     DestroyMenu(menu);
 }
 
+BOOL CALLBACK CloseActionWindow(HWND window, LPARAM) {
+    std::string title = WindowText(window);
+    if (GetWindow(window, GW_OWNER) == g_app.main && (title == "Veduduzi Rero" || title == "Riduzu Zire"))
+        DestroyWindow(window);
+    return TRUE;
+}
+
 // Closes the Veduduzi Rero and Riduzu Zire windows the Action tools opened.
 void CloseActionWindows() {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) {
-            std::string title = WindowText(window);
-            if (GetWindow(window, GW_OWNER) == g_app.main &&
-                (title == "Veduduzi Rero" || title == "Riduzu Zire"))
-                DestroyWindow(window);
-            return TRUE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), CloseActionWindow, 0);
 }
 
 TEST(Dispatch, EveryToolRunsWithItsTitles) {
