@@ -40,7 +40,7 @@ BOOL CALLBACK CollectArranged(HWND window, LPARAM param) {
 
 void CollectWindows(Arrangement *arrangement) {
     arrangement->count = 0;
-    arrangement->includeSelf = IncludeSelfMarked();
+    arrangement->includeSelf = MenuItemChecked(CMD_INCLUDE_SELF);
     EnumWindows(CollectArranged, reinterpret_cast<LPARAM>(arrangement));
 }
 
@@ -76,26 +76,34 @@ void ToggleIncludeSelf(HWND) {
     ToggleMenuCheck(CMD_INCLUDE_SELF);
 }
 
-bool IncludeSelfMarked() {
-    HMENU menu = g_app.main ? GetMenu(g_app.main) : nullptr;
-    return menu && (GetMenuState(menu, CMD_INCLUDE_SELF, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
+namespace {
 
-void CascadeAll(HWND) {
-    if (g_app.headless)
-        return; // a headless run leaves the desktop as it is
+// Arranges the windows taking part with the system's call; where it arranges nothing, places them
+// here the same way (vertical tiling over the work area, cascading from its top left).
+void Arrange(bool tile) {
     static Arrangement arrangement;
     CollectWindows(&arrangement);
     if (!arrangement.count)
         return;
     RECT work = WorkArea();
-    // Where the system arranges nothing, the windows are placed here the same way.
-    if (CascadeWindows(nullptr, MDITILE_ZORDER, &work, arrangement.count, arrangement.window))
+    if (tile ? TileWindows(nullptr, MDITILE_VERTICAL, &work, arrangement.count, arrangement.window)
+             : CascadeWindows(nullptr, MDITILE_ZORDER, &work, arrangement.count, arrangement.window))
         return;
     static ScreenRect places[kMostArranged];
-    int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME);
-    CascadeRects({work.left, work.top, work.right, work.bottom}, step, arrangement.count, places);
+    ScreenRect area = {work.left, work.top, work.right, work.bottom};
+    if (tile)
+        TileRects(area, arrangement.count, places);
+    else
+        CascadeRects(area, GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME),
+                     arrangement.count, places);
     PlaceWindows(arrangement, places);
+}
+
+} // namespace
+
+void CascadeAll(HWND) {
+    if (!g_app.headless) // a headless run leaves the desktop as it is
+        Arrange(false);
 }
 
 void TileAll(HWND) {
@@ -104,16 +112,6 @@ void TileAll(HWND) {
     if (ShowMessage(g_app.main,
                     "Not all windows will tile successfully. Once tiled, some windows cannot be restored to "
                     "their original size. Continue anyway?",
-                    "Tile Windows", MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
-        return;
-    static Arrangement arrangement;
-    CollectWindows(&arrangement);
-    if (!arrangement.count)
-        return;
-    RECT work = WorkArea();
-    if (TileWindows(nullptr, MDITILE_VERTICAL, &work, arrangement.count, arrangement.window))
-        return;
-    static ScreenRect places[kMostArranged];
-    TileRects({work.left, work.top, work.right, work.bottom}, arrangement.count, places);
-    PlaceWindows(arrangement, places);
+                    "Tile Windows", MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK)
+        Arrange(true);
 }

@@ -3,8 +3,6 @@
 
 // Toggles the check mark of "Include Quorvex" (3306); nothing else.
 void ToggleIncludeSelf(HWND main);
-// Whether the program's own windows take part in tiling and cascading (the mark of 3306).
-bool IncludeSelfMarked();
 
 // Cascades the top-level windows of the desktop over the work area (3303).
 void CascadeAll(HWND mainScreen);
