@@ -16,7 +16,8 @@ bool UpperCaseAndFindDebug(char *commandLine) {
 
 const char kHeadlessUsage[] = "usage: quorvex /list [/out FILE]\n"
                               "       quorvex /report ID[,ID...]|all [/raw] [/out FILE]\n"
-                              "       quorvex /equipment [/out FILE]\n";
+                              "       quorvex /equipment [/out FILE]\n"
+                              "       quorvex /history [/out FILE]\n";
 
 namespace {
 
@@ -57,8 +58,8 @@ bool ParseIdList(const char *list, bool (*validId)(int), const int *allIds, int 
 } // namespace
 
 bool IsHeadlessCommand(const char *firstArg) {
-    return firstArg &&
-           (IsOption(firstArg, "list") || IsOption(firstArg, "report") || IsOption(firstArg, "equipment"));
+    return firstArg && (IsOption(firstArg, "list") || IsOption(firstArg, "report") ||
+                        IsOption(firstArg, "equipment") || IsOption(firstArg, "history"));
 }
 
 bool ParseHeadlessArgs(int argc, const char *const *argv, bool (*validId)(int), const int *allIds,
@@ -66,13 +67,14 @@ bool ParseHeadlessArgs(int argc, const char *const *argv, bool (*validId)(int), 
     request = HeadlessRequest{};
     if (errorSize)
         error[0] = 0;
-    // Only a first argument of /list or /report selects a headless run; anything else is the
+    // Only a first argument naming a headless mode selects a headless run; anything else is the
     // ordinary start (which only looks for DEBUG).
     if (argc < 1 || !IsHeadlessCommand(argv[0]))
         return true;
-    request.mode = IsOption(argv[0], "list")     ? kHeadlessList
-                   : IsOption(argv[0], "report") ? kHeadlessReport
-                                                 : kHeadlessEquipment;
+    request.mode = IsOption(argv[0], "list")      ? kHeadlessList
+                   : IsOption(argv[0], "report")  ? kHeadlessReport
+                   : IsOption(argv[0], "history") ? kHeadlessHistory
+                                                  : kHeadlessEquipment;
     int i = 1;
     if (request.mode == kHeadlessReport) {
         if (i >= argc || argv[i][0] == '/') {

@@ -6,7 +6,7 @@
 // Upper-cases the command line in place and tells whether it holds "DEBUG" anywhere.
 bool UpperCaseAndFindDebug(char *commandLine);
 
-enum HeadlessMode { kHeadlessNone, kHeadlessList, kHeadlessReport, kHeadlessEquipment };
+enum HeadlessMode { kHeadlessNone, kHeadlessList, kHeadlessReport, kHeadlessEquipment, kHeadlessHistory };
 
 constexpr int kMaxHeadlessTools = 400;
 
@@ -18,7 +18,7 @@ struct HeadlessRequest {
     int tools[kMaxHeadlessTools];
 };
 
-// Whether the first argument selects a headless run (/list, /report or /equipment, any case).
+// Whether the first argument selects a headless run (/list, /report, /equipment or /history, any case).
 bool IsHeadlessCommand(const char *firstArg);
 
 // Reads the arguments (without the program name). Returns false with a message in error when the

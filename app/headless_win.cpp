@@ -11,8 +11,10 @@
 #include "app/command_line.h"
 #include "app/frame_win.h"
 #include "platform/globals_win.h"
+#include "platform/utilities_win.h"
 #include "inventory/equipment.h"
 #include "inventory/inventory_win.h"
+#include "monitor/history_csv.h"
 #include "monitor/usage_win.h"
 #include "report/report_lines.h"
 #include "report/screens_win.h"
@@ -132,6 +134,12 @@ int RunHeadless(int argc, const char *const *argv) {
     }
     if (request.mode == kHeadlessList) {
         PrintList(out);
+    } else if (request.mode == kHeadlessHistory) {
+        // Only the history is needed: no windows, no device walk, no measurements.
+        g_history = static_cast<PerformanceHistory *>(AllocZeroed(GPTR, sizeof(PerformanceHistory)));
+        InitializeHistoryLock();
+        LoadHistory();
+        WriteHistoryCsv(*g_history, PrintLine, out);
     } else if (request.mode == kHeadlessEquipment) {
         StartHeadless();
         WriteEquipmentFields(*g_equipment, PrintLine, out);

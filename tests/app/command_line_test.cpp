@@ -14,7 +14,7 @@ bool AnyToolId(int id) {
 // A parse as text: the refusal, or the mode, the error text (emptied), "raw", the output file and ids.
 std::string Parse(std::vector<const char *> argv) {
     static const int all[] = {2201, 2202, 3305};
-    static const char *const kModes[] = {"none", "list", "report", "equipment"};
+    static const char *const kModes[] = {"none", "list", "report", "equipment", "history"};
     HeadlessRequest request;
     char error[200];
     memset(error, 'x', sizeof error - 1);
@@ -62,7 +62,9 @@ TEST(CommandLine, DebugWordAnywhereHeadlessRequestsAndTheReasonsTheyAreRefused) 
                  {{"/report", "2201", "/raw", "/raw"}, "refused: unknown argument '/raw'"},
                  {{"/list", "/raw"}, "refused: unknown argument '/raw'"},
                  {{"/list", "/out", "a", "/out", "b"}, "refused: unknown argument '/out'"},
-                 {{"/equipment", "2201"}, "refused: unknown argument '2201'"}};
+                 {{"/equipment", "2201"}, "refused: unknown argument '2201'"},
+                 {{"-HISTORY", "/out", "h.csv"}, "history > h.csv"},
+                 {{"/history", "/raw"}, "refused: unknown argument '/raw'"}};
     for (const auto &c : cases)
         EXPECT_EQ(Parse(c.args), c.parsed);
     std::string list = "2201";

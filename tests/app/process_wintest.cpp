@@ -239,6 +239,22 @@ TEST(Headless, OutWritesTheFileInsteadOfStandardOutput) {
     EXPECT_EQ(Lines(text).size(), 148u);
 }
 
+// The history as a spreadsheet reads it: slot rows, then the totals; no start-up work besides the file.
+TEST(Headless, HistoryExportReadsTheStatisticsFile) {
+    std::string image(15524, '\0');
+    const unsigned char cpuSlot3[4] = {5, 0, 0, 0}, tenSeconds[4] = {0, 0, 0x20, 0x41};
+    image.replace(24 + 3 * 4, 4, reinterpret_cast<const char *>(cpuSlot3), 4);
+    image.replace(4, 4, reinterpret_cast<const char *>(tenSeconds), 4);
+    WriteImage(HistoryPath(), image);
+    ProgramRun run = RunProgram("/history");
+    WriteImage(HistoryPath(), std::string(15524, '\0'));
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 529u);
+    EXPECT_EQ(lines[4].substr(0, 6), "3,5,0,");
+    EXPECT_EQ(lines[505], "active_seconds,10");
+}
+
 TEST(Headless, BadArgumentsGiveUsageAndExitCode2) {
     for (const char *args : {"/report 1234", "/report", "/report 2201 /nonsense", "/list /out"}) {
         ProgramRun run = RunProgram(args);
