@@ -223,10 +223,20 @@ const char *QueryVersionValue(const VersionReader &reader, const char *translati
 
 } // namespace
 
+void FormatTranslation(unsigned language, unsigned codePage, char out[9]) {
+    snprintf(out, 9, "%04X%04X", language & 0xFFFFu, codePage & 0xFFFFu);
+}
+
 void WriteModuleVersionLines(ReportBuffer &report, const char *directory, const char *fileName,
                              const char *translation, const VersionReader &reader) {
     bool found = false;
     const char *company = QueryVersionValue(reader, translation, "CompanyName", &found);
+    char declared[9] = "";
+    if (!found && reader.declared && reader.declared(reader.context, declared) &&
+        strcmp(declared, translation ? translation : "") != 0) {
+        translation = declared;
+        company = QueryVersionValue(reader, translation, "CompanyName", &found);
+    }
     if (!found)
         return;
     if (company && IsMicrosoftCompany(company)) {

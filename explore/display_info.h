@@ -110,12 +110,19 @@ struct VersionReader {
     void *context;
     // found: the lookup succeeded; the returned text may still be null.
     const char *(*query)(void *context, const char *path, bool *found);
+    // The first translation the record declares as eight hex digits (language, code page), false when
+    // it declares none. May be null.
+    bool (*declared)(void *context, char out[9]);
 };
+
+// Eight upper-case hex digits: language then code page ("040904B0").
+void FormatTranslation(unsigned language, unsigned codePage, char out[9]);
 
 // The lines of one DLL: nothing without a company name; an empty line for another vendor; for a
 // Microsoft module with a description, its description as a red heading, the file's path and the
 // nine version strings that are present, then the empty line. Strings and names are cleaned (see
-// CleanOutsideText).
+// CleanOutsideText). A record without a company name in the given translation is read in the
+// translation it declares (current systems label their strings 040904B0).
 void WriteModuleVersionLines(ReportBuffer &report, const char *directory, const char *fileName,
                              const char *translation, const VersionReader &reader);
 

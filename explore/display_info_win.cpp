@@ -89,6 +89,16 @@ const char *QueryVersionString(void *context, const char *path, bool *found) {
     return *found ? static_cast<const char *>(value) : nullptr;
 }
 
+bool DeclaredTranslation(void *context, char out[9]) {
+    void *value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(context, "\\VarFileInfo\\Translation", &value, &length) || !value || length < 4)
+        return false;
+    const auto *pair = static_cast<const WORD *>(value);
+    FormatTranslation(pair[0], pair[1], out);
+    return true;
+}
+
 } // namespace
 
 void WriteWindowsModulesReport(const char *directory, const char *translation) {
@@ -110,7 +120,7 @@ void WriteWindowsModulesReport(const char *directory, const char *translation) {
             if (bufferSize > kVersionBufferSize)
                 record = static_cast<char *>(AllocZeroed(GPTR, bufferSize));
             if (GetFileVersionInfoA(found.cFileName, 0, static_cast<DWORD>(bufferSize), record)) {
-                VersionReader reader = {record, QueryVersionString};
+                VersionReader reader = {record, QueryVersionString, DeclaredTranslation};
                 WriteModuleVersionLines(*g_report, directory, found.cFileName, translation, reader);
             }
             if (record != shared)

@@ -1,6 +1,7 @@
 // The desktop set-up reports' tables and lines, built from plain values.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
@@ -127,9 +128,18 @@ const char *QueryFake(void *context, const char *path, bool *found) {
     return it->second == "(null)" ? nullptr : it->second.c_str();
 }
 
-std::string ModuleLines(FakeRecord &record, const char *translation = kVersionTranslation) {
+// The translation the fake record declares (none when empty).
+std::string g_declared;
+bool DeclareFake(void *, char out[9]) {
+    snprintf(out, 9, "%s", g_declared.c_str());
+    return !g_declared.empty();
+}
+
+std::string ModuleLines(FakeRecord &record, const char *translation = kVersionTranslation,
+                        const char *declared = "") {
     auto report = NewReport();
-    VersionReader reader = {&record, QueryFake};
+    g_declared = declared;
+    VersionReader reader = {&record, QueryFake, DeclareFake};
     WriteModuleVersionLines(*report, "C:\\WINDOWS\\SYSTEM", "USER32.DLL", translation, reader);
     return ReportText(*report);
 }
@@ -177,13 +187,19 @@ TEST(DisplayInfoModules, OtherVendorsAndMissingRecords) {
     EXPECT_EQ(ModuleLines(noDescription), "\n");
     FakeRecord noCompany = {"040904E4", {{"FileDescription", "Widget"}}};
     EXPECT_EQ(ModuleLines(noCompany), "");
-    // A record in another translation only: nothing for the US-English lookup.
+    // A record in another translation only: nothing for the US-English lookup unless the record
+    // declares the translation it holds.
     FakeRecord otherTranslation = {"040904B0",
                                    {{"CompanyName", "Microsoft Corporation"}, {"FileDescription", "X"}}};
     EXPECT_EQ(ModuleLines(otherTranslation), "");
-    EXPECT_EQ(ModuleLines(otherTranslation, "040904B0"),
-              "\006\002X\nFile Name and Path\t\003C:\\WINDOWS\\SYSTEM\\USER32.DLL\n"
-              "Company Name\t\003Microsoft Corporation\nFile Description\t\003X\n\n");
+    const std::string full = "\006\002X\nFile Name and Path\t\003C:\\WINDOWS\\SYSTEM\\USER32.DLL\n"
+                             "Company Name\t\003Microsoft Corporation\nFile Description\t\003X\n\n";
+    EXPECT_EQ(ModuleLines(otherTranslation, "040904B0"), full);
+    EXPECT_EQ(ModuleLines(otherTranslation, kVersionTranslation, "040904B0"), full);
+    EXPECT_EQ(ModuleLines(otherTranslation, kVersionTranslation, "04070000"), "");
+    char text[9];
+    FormatTranslation(0x0409, 0x4b0, text);
+    EXPECT_STREQ(text, "040904B0");
 }
 
 TEST(DisplayInfoFonts, NamesSortAfterTheHeading) {
