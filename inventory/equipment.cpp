@@ -147,4 +147,5 @@ void WriteEquipmentFields(const EquipmentRecord &r, void (*emit)(void *context, 
     Char(w, "Windows platform", r.windowsPlatform);
     for (int i = 0; i < kPrinterSlots; ++i)
         Text(w, "printer name", r.printerName[i], kPrinterNameSize, i);
+    Text(w, "processor name", r.processorName, sizeof r.processorName);
 }

@@ -82,6 +82,7 @@ struct EquipmentRecord {
     float windowsBuild;
     char windowsPlatform; // 'N' NT, '9' Windows 95, 'S' Win32s
     char printerName[kPrinterSlots][kPrinterNameSize];
+    char processorName[64]; // the brand string, empty where neither system nor processor tells it
 };
 
 // Copies text into a fixed field, cut to fit and always terminated.

@@ -51,11 +51,22 @@ int BusClockOf486(int rawClock) {
     return rawClock;
 }
 
+bool LoopTooFastForMilliseconds(uint32_t bestMs) {
+    return RawClockFromBestTime(bestMs) > kStandardClocks[kStandardClockCount - 1];
+}
+
+int RawClockFromMicroseconds(uint32_t bestUs) {
+    return bestUs == 0 ? 0 : static_cast<int>(kClockCalibration * 1000.0 / bestUs);
+}
+
 void ApplyClockMeasurement(EquipmentRecord &record, uint32_t bestMs) {
-    int raw = RawClockFromBestTime(bestMs);
+    ApplyRawClock(record, RawClockFromBestTime(bestMs));
+}
+
+void ApplyRawClock(EquipmentRecord &record, int raw) {
     record.rawClock = raw;
     record.rawClockRating = ClockRating(record.cpuType, raw);
-    record.standardClock = NearestStandardClock(raw);
+    record.standardClock = raw > kStandardClocks[kStandardClockCount - 1] ? raw : NearestStandardClock(raw);
     switch (record.cpuType) {
         case 386:
         case 586:
@@ -203,7 +214,28 @@ void StageMemory(const MeasurePlatform &platform, EquipmentRecord &record) {
 }
 
 void StageCpuSpeed(const MeasurePlatform &platform, EquipmentRecord &record) {
-    ApplyClockMeasurement(record, platform.bestLoopTime(platform.context));
+    uint32_t bestMs = platform.bestLoopTime(platform.context);
+    int raw = RawClockFromBestTime(bestMs);
+    // Any processor since the late 1990s runs the loop in a millisecond or two: take the speed the
+    // system records for it, or time the loop finer.
+    if (LoopTooFastForMilliseconds(bestMs)) {
+        int finer = platform.ratedClock ? platform.ratedClock(platform.context) : 0;
+        if (finer <= 0 && platform.fineLoopTime)
+            finer = RawClockFromMicroseconds(platform.fineLoopTime(platform.context));
+        if (finer > 0)
+            raw = finer;
+    }
+    ApplyRawClock(record, raw);
+    if (platform.processorName) {
+        char name[sizeof record.processorName] = "";
+        platform.processorName(platform.context, name, sizeof name);
+        CleanOutsideText(name);
+        // Intel pads its brand string with leading blanks.
+        const char *start = name;
+        while (*start == ' ')
+            ++start;
+        QV_COPY_FIELD(record.processorName, start);
+    }
 }
 
 void StageJoysticks(const MeasurePlatform &platform, EquipmentRecord &record) {

@@ -36,6 +36,15 @@ int BusClockOf486(int rawClock);
 // the timing loop and the record's CPU type.
 void ApplyClockMeasurement(EquipmentRecord &record, uint32_t bestMs);
 
+// Whether the loop's best time is too short for the millisecond timer to tell the clock: the raw
+// clock it gives lies above the last standard row.
+bool LoopTooFastForMilliseconds(uint32_t bestMs);
+// The raw clock from the loop's best time in microseconds, 0 for no time.
+int RawClockFromMicroseconds(uint32_t bestUs);
+// Raw clock, raw clock rating, standard clock, bus clock and bus clock rating from a raw clock in MHz
+// and the record's CPU type. A clock above the last standard row is kept as it is.
+void ApplyRawClock(EquipmentRecord &record, int raw);
+
 // The ten timed runs: read the millisecond timer, run the loop, read the timer; keep the smallest
 // difference.
 struct LoopTimer {
@@ -112,6 +121,13 @@ struct MeasurePlatform {
     void (*memoryStatus)(void *context, uint32_t *physical, uint32_t *pageFile, uint32_t *virtualBytes);
     // The best time of the timing loop in ms (the ten runs, at real-time priority).
     uint32_t (*bestLoopTime)(void *context);
+    // Where the loop is too fast for the millisecond timer: the processor's rated speed in MHz as the
+    // system records it (0: not recorded), else the loop's best time in microseconds from the
+    // high-resolution counter (0: no such counter). Either may be null.
+    int (*ratedClock)(void *context);
+    uint32_t (*fineLoopTime)(void *context);
+    // The processor's name (its brand string) where the system or the processor tells it; may be null.
+    void (*processorName)(void *context, char *name, size_t size);
     // The modem probe over COM1..COM4; writes the modem speeds.
     void (*probeModems)(void *context, EquipmentRecord &record);
     // Whether the position query of joystick 1 or 2 answers without error.

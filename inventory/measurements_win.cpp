@@ -3,6 +3,10 @@
 #include <mmsystem.h>
 #include <winspool.h>
 
+#include <cpuid.h>
+#include <cstdio>
+#include <cstring>
+
 #include "inventory/measurements_win.h"
 
 #include "platform/globals_win.h"
@@ -87,6 +91,70 @@ void TimingLoopRun(void *) {
 
 uint32_t BestTime(void *) {
     return MeasureBestLoopTime({nullptr, ReadMultimediaTimer, TimingLoopRun});
+}
+
+// The speed NT-style systems record for the first processor ("~MHz"); 0 where there is none.
+int RatedClock(void *) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return 0;
+    DWORD mhz = 0, type = 0, size = sizeof mhz;
+    bool read = RegQueryValueExA(key, "~MHz", nullptr, &type, reinterpret_cast<BYTE *>(&mhz), &size) ==
+                    ERROR_SUCCESS &&
+                type == REG_DWORD;
+    RegCloseKey(key);
+    return read && mhz < 1000000 ? static_cast<int>(mhz) : 0;
+}
+
+// Microseconds of the high-resolution counter, for the loop timed finer; 0 where there is no counter.
+LARGE_INTEGER g_counterFrequency;
+
+uint32_t ReadMicroseconds(void *) {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<uint32_t>(now.QuadPart * 1000000 / g_counterFrequency.QuadPart);
+}
+
+uint32_t FineLoopTime(void *) {
+    if (!QueryPerformanceFrequency(&g_counterFrequency) || g_counterFrequency.QuadPart <= 0)
+        return 0;
+    uint32_t best = MeasureBestLoopTime({nullptr, ReadMicroseconds, TimingLoopRun});
+    return best == kNoBestTime ? 0 : best;
+}
+
+// The brand string of processors that have one (extended leaves 80000002h..80000004h).
+void ProcessorBrandString(char *name, size_t size) {
+    unsigned int top = __get_cpuid_max(0x80000000u, nullptr);
+    if (top < 0x80000004u)
+        return;
+    unsigned int words[12] = {};
+    for (unsigned int leaf = 0; leaf < 3; ++leaf)
+        __get_cpuid(0x80000002u + leaf, &words[leaf * 4], &words[leaf * 4 + 1], &words[leaf * 4 + 2],
+                    &words[leaf * 4 + 3]);
+    char text[49] = {};
+    memcpy(text, words, 48);
+    snprintf(name, size, "%s", text);
+}
+
+// The processor's name: as the system records it, else from the processor's own brand string.
+void ProcessorName(void *, char *name, size_t size) {
+    name[0] = 0;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", 0, KEY_READ,
+                      &key) == ERROR_SUCCESS) {
+        char text[128] = "";
+        DWORD type = 0, length = sizeof text - 1;
+        if (RegQueryValueExA(key, "ProcessorNameString", nullptr, &type, reinterpret_cast<BYTE *>(text),
+                             &length) == ERROR_SUCCESS &&
+            type == REG_SZ) {
+            text[length < sizeof text ? length : sizeof text - 1] = 0;
+            snprintf(name, size, "%s", text);
+        }
+        RegCloseKey(key);
+    }
+    if (name[0] == 0)
+        ProcessorBrandString(name, size);
 }
 
 void ProbeModems(void *, EquipmentRecord &record) {
@@ -219,6 +287,9 @@ MeasurePlatform WindowsMeasurePlatform() {
     platform.diskGeometry = DiskGeometry;
     platform.memoryStatus = MemoryStatus;
     platform.bestLoopTime = BestTime;
+    platform.ratedClock = RatedClock;
+    platform.fineLoopTime = FineLoopTime;
+    platform.processorName = ProcessorName;
     platform.probeModems = ProbeModems;
     platform.joystickAnswers = JoystickAnswers;
     platform.mouseButtons = MouseButtons;

@@ -50,7 +50,7 @@ TEST(EquipmentExport, EveryFieldInOrderArraysByIndex) {
               "keyboard keys, function keys, keyboard name, mouse name, mouse buttons, joysticks, "
               "sound card name, MCI device name, wave input name, wave output name, auxiliary audio name, "
               "MIDI input name, MIDI output name, Windows version, Windows build, Windows platform, "
-              "printer name [0-19]");
+              "printer name [0-19], processor name");
 }
 
 TEST(EquipmentExport, ValuesOfEachKind) {

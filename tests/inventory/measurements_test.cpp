@@ -31,6 +31,37 @@ TEST(ClockArithmetic, RawStandardAndBusClocks) {
         EXPECT_EQ(BusClockOf486(c[0]), c[1]) << c[0];
 }
 
+// Where the loop is too fast for the millisecond timer the recorded speed counts, else the loop timed
+// finer; a time the timer can tell keeps the old measurement; a clock above the table stays as it is.
+TEST(ClockArithmetic, FastProcessorsTakeTheRecordedOrFinerClock) {
+    struct Case {
+        uint32_t bestMs;
+        int rated;
+        uint32_t fineUs;
+        int raw, standard;
+    } const cases[] = {{72, 2445, 3000, 100, 100},  {48, 2445, 0, 150, 150},  {47, 0, 0, 153, 153},
+                       {1, 2445, 3000, 2445, 2445}, {1, 0, 3000, 2400, 2400}, {0, 0, 0, 7200, 7200},
+                       {kNoBestTime, 2445, 0, 0, 0}};
+    static int rated;
+    static uint32_t fineUs;
+    static uint32_t bestMs;
+    MeasurePlatform p = {};
+    p.bestLoopTime = [](void *) { return bestMs; };
+    p.ratedClock = [](void *) { return rated; };
+    p.fineLoopTime = [](void *) { return fineUs; };
+    p.processorName = [](void *, char *name, size_t size) { snprintf(name, size, "  Fast\tCPU 9"); };
+    for (const Case &c : cases) {
+        bestMs = c.bestMs, rated = c.rated, fineUs = c.fineUs;
+        auto record = std::make_unique<EquipmentRecord>();
+        record->cpuType = 586;
+        StageCpuSpeed(p, *record);
+        EXPECT_EQ(record->rawClock, c.raw) << c.bestMs << " " << c.rated;
+        EXPECT_EQ(record->standardClock, c.standard) << c.bestMs << " " << c.rated;
+        EXPECT_EQ(record->busClock, c.raw);
+        EXPECT_STREQ(record->processorName, "Fast CPU 9");
+    }
+}
+
 TEST(ClockArithmetic, Ratings) {
     struct Case {
         int cpu, clock;
@@ -230,7 +261,7 @@ TEST(MeasuredStages, OrderOfTracesAndTheRecordFilled) {
                         "Keyboard, Computer Name, Printers, Ports, Versions, Sound Devices, Done, ");
     EXPECT_EQ(
         ChangedFields(*record),
-        "computer name=Default Computer | CPU type=586 | standard clock=150 | bus clock=200 | "
+        "computer name=Default Computer | CPU type=586 | standard clock=200 | bus clock=200 | "
         "bus clock rating=16.96 | raw clock=200 | raw clock rating=16.96 | physical memory=16777216 | "
         "physical memory MB=16 | page file=50000000 | virtual memory=2147352576 | fixed disks=2 | "
         "CD-ROM drives=1 | floppy drives=2 | fixed disk size [0]=4100096 | floppy drive capacity [0]=1.44 | "

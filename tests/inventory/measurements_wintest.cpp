@@ -96,8 +96,10 @@ TEST_F(MeasuredStagesOnWine, FillTheRecordWithTheTestMachine) {
     DWORD elapsed = GetTickCount() - start;
     const EquipmentRecord &r = *g_equipment;
 
-    EXPECT_GT(r.rawClock, 0);
-    EXPECT_LE(r.rawClock, 7200);
+    // Any processor that runs Wine is far beyond the last standard clock, and names itself.
+    EXPECT_GT(r.rawClock, 300);
+    EXPECT_EQ(r.standardClock, r.rawClock);
+    EXPECT_NE(r.processorName[0], 0);
     EXPECT_EQ(r.busClock, 0) << "no CPU type from the registry stages in this record";
     EXPECT_GT(r.physicalMemory, 0u);
     EXPECT_EQ(r.physicalMemoryMB % 2, 0);
