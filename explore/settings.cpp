@@ -107,7 +107,7 @@ void WritePortsReport(ReportBuffer &report, const PortState ports[5]) {
     }
 }
 
-void FormatPercentFree(uint32_t avail, uint32_t total, char *out, size_t outSize) {
+void FormatPercentFree(uint64_t avail, uint64_t total, char *out, size_t outSize) {
     if (!out || outSize == 0)
         return;
     if (total == 0) {
@@ -122,9 +122,10 @@ void WriteMemoryReport(ReportBuffer &report, const MemoryFigures &m) {
     AddReportLine(report, "Memory Load\t\003%lu%%", static_cast<unsigned long>(m.memoryLoad));
     AddReportLine(report, "%s", "");
     AddReportLine(report, "\006Bytes Free");
-    AddReportLine(report, "RAM Free\t\003%lu bytes", static_cast<unsigned long>(m.availPhys));
-    AddReportLine(report, "Page File Free\t\003%lu bytes", static_cast<unsigned long>(m.availPageFile));
-    AddReportLine(report, "Virtual Space Free\t\003%lu bytes", static_cast<unsigned long>(m.availVirtual));
+    AddReportLine(report, "RAM Free\t\003%llu bytes", static_cast<unsigned long long>(m.availPhys));
+    AddReportLine(report, "Page File Free\t\003%llu bytes", static_cast<unsigned long long>(m.availPageFile));
+    AddReportLine(report, "Virtual Space Free\t\003%llu bytes",
+                  static_cast<unsigned long long>(m.availVirtual));
     AddReportLine(report, "%s", "");
     AddReportLine(report, "\006Percent Free");
     char percent[32];

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "explore/multimedia_ports.h"
+#include "platform/utilities.h"
 #include "report/report_lines.h"
 
 // ---- Startup Settings ----
@@ -62,14 +63,7 @@ void WritePortsReport(ReportBuffer &report, const PortState ports[5]);
 
 // ---- Memory ----
 
-struct MemoryFigures {
-    uint32_t memoryLoad;
-    uint32_t totalPhys, availPhys;
-    uint32_t totalPageFile, availPageFile;
-    uint32_t totalVirtual, availVirtual;
-};
-
 // "25.00%" for avail / total x 100 with two decimals; "Not Available" when total is 0.
-void FormatPercentFree(uint32_t avail, uint32_t total, char *out, size_t outSize);
+void FormatPercentFree(uint64_t avail, uint64_t total, char *out, size_t outSize);
 
 void WriteMemoryReport(ReportBuffer &report, const MemoryFigures &memory);

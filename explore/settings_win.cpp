@@ -186,15 +186,6 @@ void ExploreMemory(HWND mainScreen) {
     if (!g_report)
         return;
     BeginReport(*g_report);
-    MEMORYSTATUS status = ReadMemoryStatus();
-    MemoryFigures m = {};
-    m.memoryLoad = status.dwMemoryLoad;
-    m.totalPhys = SaturateToU32(status.dwTotalPhys);
-    m.availPhys = SaturateToU32(status.dwAvailPhys);
-    m.totalPageFile = SaturateToU32(status.dwTotalPageFile);
-    m.availPageFile = SaturateToU32(status.dwAvailPageFile);
-    m.totalVirtual = SaturateToU32(status.dwTotalVirtual);
-    m.availVirtual = SaturateToU32(status.dwAvailVirtual);
-    WriteMemoryReport(*g_report, m);
+    WriteMemoryReport(*g_report, ReadMemoryStatus());
     ShowReport();
 }

@@ -32,10 +32,10 @@ struct EquipmentRecord {
     uint32_t interruptController[6]; // 1..5: AT, EISA, MCA, APIC, Cyrix
     uint32_t busPresent[12];         // 1..11: ISA, EISA, MCA, -, -, PCI, VL, PCMCIA Intel/Cirrus/VLSI, SCSI
     uint32_t timer[4];               // 1..3: AT, EISA, MCA
-    uint32_t physicalMemory;         // bytes
+    uint64_t physicalMemory;         // bytes
     int32_t physicalMemoryMB;
-    uint32_t pageFile;      // bytes
-    uint32_t virtualMemory; // bytes
+    uint64_t pageFile;      // bytes
+    uint64_t virtualMemory; // bytes
     int32_t hardDiskControllers;
     uint32_t hardDiskControllerOnPci;
     uint32_t hardDiskControllerOnVl;

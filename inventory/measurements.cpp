@@ -96,9 +96,10 @@ uint32_t BestLoopTime(const LoopTimer &timer) {
 
 // ---- Memory, drives, keyboard, ports, version ----
 
-int32_t PhysicalMemoryMB(uint32_t bytes) {
-    // In 64 bits: memory close to 4 GB must not wrap when the rounding is added.
-    int32_t mb = static_cast<int32_t>((static_cast<uint64_t>(bytes) + 360000) / 1000000);
+int32_t PhysicalMemoryMB(uint64_t bytes) {
+    // Split so that adding the rounding never wraps, however large the figure.
+    uint64_t whole = bytes / 1000000 + (bytes % 1000000 + 360000) / 1000000;
+    int32_t mb = whole > 0x7FFFFFFE ? 0x7FFFFFFE : static_cast<int32_t>(whole);
     if (mb % 2)
         --mb;
     return mb;
@@ -187,8 +188,13 @@ void StageDisks(const MeasurePlatform &platform, EquipmentRecord &record) {
             case kDriveFixed: {
                 uint32_t sectorsPerCluster = 0, bytesPerSector = 0, totalClusters = 0;
                 uint64_t size = 0;
-                if (platform.diskGeometry(platform.context, letter, &sectorsPerCluster, &bytesPerSector,
-                                          &totalClusters))
+                // The extended query tells drives the cluster counts cannot (above 2 GB on Windows 95
+                // OSR2); the cluster figures serve where it is missing.
+                uint64_t extended = 0;
+                if (platform.diskTotalBytes && platform.diskTotalBytes(platform.context, letter, &extended))
+                    size = extended;
+                else if (platform.diskGeometry(platform.context, letter, &sectorsPerCluster, &bytesPerSector,
+                                               &totalClusters))
                     size = FixedDiskSize(sectorsPerCluster, bytesPerSector, totalClusters);
                 if (record.fixedDisks >= 0 && record.fixedDisks < kFixedDiskSlots)
                     record.fixedDiskSize[record.fixedDisks] = size;
@@ -205,7 +211,7 @@ void StageDisks(const MeasurePlatform &platform, EquipmentRecord &record) {
 }
 
 void StageMemory(const MeasurePlatform &platform, EquipmentRecord &record) {
-    uint32_t physical = 0, pageFile = 0, virtualBytes = 0;
+    uint64_t physical = 0, pageFile = 0, virtualBytes = 0;
     platform.memoryStatus(platform.context, &physical, &pageFile, &virtualBytes);
     record.physicalMemory = physical;
     record.physicalMemoryMB = PhysicalMemoryMB(physical);

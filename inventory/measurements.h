@@ -57,7 +57,7 @@ uint32_t BestLoopTime(const LoopTimer &timer);
 // ---- Memory, drives, keyboard, ports, version ----
 
 // Rounded, even megabytes: the integer part of (bytes + 360000) / 1000000, less 1 when odd.
-int32_t PhysicalMemoryMB(uint32_t bytes);
+int32_t PhysicalMemoryMB(uint64_t bytes);
 
 // The floppy drive type from the EBX that the BIOS drive-parameters call returned.
 FloppyDrive FloppyTypeFromBios(uint32_t ebx);
@@ -117,8 +117,11 @@ struct MeasurePlatform {
     // The free-space query of a drive; false when it fails.
     bool (*diskGeometry)(void *context, char letter, uint32_t *sectorsPerCluster, uint32_t *bytesPerSector,
                          uint32_t *totalClusters);
+    // The drive's total bytes from the extended free-space query; false where the system lacks it or
+    // it fails. May be null.
+    bool (*diskTotalBytes)(void *context, char letter, uint64_t *bytes);
     // Total physical, page-file and virtual bytes.
-    void (*memoryStatus)(void *context, uint32_t *physical, uint32_t *pageFile, uint32_t *virtualBytes);
+    void (*memoryStatus)(void *context, uint64_t *physical, uint64_t *pageFile, uint64_t *virtualBytes);
     // The best time of the timing loop in ms (the ten runs, at real-time priority).
     uint32_t (*bestLoopTime)(void *context);
     // Where the loop is too fast for the millisecond timer: the processor's rated speed in MHz as the

@@ -74,11 +74,24 @@ bool DiskGeometry(void *, char letter, uint32_t *sectorsPerCluster, uint32_t *by
     return true;
 }
 
-void MemoryStatus(void *, uint32_t *physical, uint32_t *pageFile, uint32_t *virtualBytes) {
-    MEMORYSTATUS status = ReadMemoryStatus();
-    *physical = SaturateToU32(status.dwTotalPhys);
-    *pageFile = SaturateToU32(status.dwTotalPageFile);
-    *virtualBytes = SaturateToU32(status.dwTotalVirtual);
+bool DiskTotalBytes(void *, char letter, uint64_t *bytes) {
+    using FreeSpaceEx = BOOL(WINAPI *)(const char *, ULARGE_INTEGER *, ULARGE_INTEGER *, ULARGE_INTEGER *);
+    static const auto freeSpaceEx = reinterpret_cast<FreeSpaceEx>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA")));
+    char root[4];
+    DriveRoot(letter, root);
+    ULARGE_INTEGER available, total, free;
+    if (!freeSpaceEx || !freeSpaceEx(root, &available, &total, &free))
+        return false;
+    *bytes = total.QuadPart;
+    return true;
+}
+
+void MemoryStatus(void *, uint64_t *physical, uint64_t *pageFile, uint64_t *virtualBytes) {
+    MemoryFigures status = ReadMemoryStatus();
+    *physical = status.totalPhys;
+    *pageFile = status.totalPageFile;
+    *virtualBytes = status.totalVirtual;
 }
 
 uint32_t ReadMultimediaTimer(void *) {
@@ -285,6 +298,7 @@ MeasurePlatform WindowsMeasurePlatform() {
     platform.driveKind = KindOfDrive;
     platform.floppyBiosType = FloppyBiosType;
     platform.diskGeometry = DiskGeometry;
+    platform.diskTotalBytes = DiskTotalBytes;
     platform.memoryStatus = MemoryStatus;
     platform.bestLoopTime = BestTime;
     platform.ratedClock = RatedClock;

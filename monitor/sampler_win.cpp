@@ -81,15 +81,15 @@ void ReadStatistics(SamplerReadings &r) {
 }
 
 void ReadMemory(SamplerReadings &r) {
-    MEMORYSTATUS status = ReadMemoryStatus();
+    MemoryFigures status = ReadMemoryStatus();
     r.memoryRead = true;
-    r.physicalAvailable = static_cast<double>(status.dwAvailPhys);
-    r.physicalTotal = static_cast<double>(status.dwTotalPhys);
-    r.pageFileAvailable = static_cast<double>(status.dwAvailPageFile);
-    r.pageFileTotal = static_cast<double>(status.dwTotalPageFile);
-    r.virtualAvailable = static_cast<double>(status.dwAvailVirtual);
-    r.virtualTotal = static_cast<double>(status.dwTotalVirtual);
-    r.memoryLoad = status.dwMemoryLoad;
+    r.physicalAvailable = static_cast<double>(status.availPhys);
+    r.physicalTotal = static_cast<double>(status.totalPhys);
+    r.pageFileAvailable = static_cast<double>(status.availPageFile);
+    r.pageFileTotal = static_cast<double>(status.totalPageFile);
+    r.virtualAvailable = static_cast<double>(status.availVirtual);
+    r.virtualTotal = static_cast<double>(status.totalVirtual);
+    r.memoryLoad = status.memoryLoad;
 }
 
 // Clusters of the fixed drives C to Z, stopping once as many have been found as the equipment record

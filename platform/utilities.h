@@ -21,6 +21,14 @@ enum TraceKind {
 void FormatTraceV(char *out, size_t outSize, int kind, const char *label, va_list args);
 void FormatTrace(char *out, size_t outSize, int kind, const char *label, ...);
 
+// The system's memory figures in bytes, whatever the program's width (more than 4 GB is told as it is).
+struct MemoryFigures {
+    uint32_t memoryLoad;
+    uint64_t totalPhys, availPhys;
+    uint64_t totalPageFile, availPageFile;
+    uint64_t totalVirtual, availVirtual;
+};
+
 struct ScreenRect {
     int left, top, right, bottom;
 };

@@ -240,9 +240,22 @@ bool MenuItemChecked(int id) {
     return state == static_cast<UINT>(-1) || (state & MF_CHECKED) != 0;
 }
 
-MEMORYSTATUS ReadMemoryStatus() {
+MemoryFigures ReadMemoryStatus() {
+    MemoryFigures m = {};
+    using StatusEx = BOOL(WINAPI *)(MEMORYSTATUSEX *);
+    static const auto statusEx = reinterpret_cast<StatusEx>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GlobalMemoryStatusEx")));
+    MEMORYSTATUSEX ex = {};
+    ex.dwLength = sizeof ex;
+    if (statusEx && statusEx(&ex)) {
+        m = {ex.dwMemoryLoad,     ex.ullTotalPhys,    ex.ullAvailPhys,   ex.ullTotalPageFile,
+             ex.ullAvailPageFile, ex.ullTotalVirtual, ex.ullAvailVirtual};
+        return m;
+    }
     MEMORYSTATUS status = {};
     status.dwLength = sizeof status;
     GlobalMemoryStatus(&status);
-    return status;
+    m = {status.dwMemoryLoad,    status.dwTotalPhys,    status.dwAvailPhys,   status.dwTotalPageFile,
+         status.dwAvailPageFile, status.dwTotalVirtual, status.dwAvailVirtual};
+    return m;
 }

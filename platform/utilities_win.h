@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+#include "platform/utilities.h"
+
 // Shows "label = value" in a box captioned "Message #n" when the debug flag is set; otherwise nothing.
 void DebugTrace(int kind, const char *label, ...);
 // Zero-filled memory; on failure the out-of-memory box, then the process ends with exit code 0.
@@ -24,9 +26,9 @@ void HideAnalyzingBox();
 // not there, or no menu, counts as checked).
 void ToggleMenuCheck(int id);
 bool MenuItemChecked(int id);
-// The system's memory figures (GlobalMemoryStatus with the record's own size). In a 64-bit program
-// the sizes are 64 bits wide; a 32-bit program is shown at most the largest 32-bit value.
-MEMORYSTATUS ReadMemoryStatus();
+// The system's memory figures: from the extended status where the system has it (more than 4 GB told
+// as it is, in a 32-bit program too), else from GlobalMemoryStatus with the record's own size.
+MemoryFigures ReadMemoryStatus();
 // Centres the window over another window (or the desktop when other is null), inside the desktop.
 void CenterWindowOver(HWND window, HWND other);
 

@@ -146,14 +146,14 @@ TEST(ExploreMemory, PercentFreeRoundsToTwoDecimals) {
 }
 
 TEST(ExploreMemory, ReportLines) {
-    MemoryFigures m = {45, 4194304, 1048576, 0, 0, 2147352576u, 2000000000u};
+    MemoryFigures m = {45, 4194304, 1048576, 0, 0, 140737488224256u, 137438953472u};
     auto report = NewReport();
     WriteMemoryReport(*report, m);
     const std::string expected = "\006Current Memory Status\nMemory Load\t\00345%\n\n"
                                  "\006Bytes Free\nRAM Free\t\0031048576 bytes\nPage File Free\t\0030 bytes\n"
-                                 "Virtual Space Free\t\0032000000000 bytes\n\n"
+                                 "Virtual Space Free\t\003137438953472 bytes\n\n"
                                  "\006Percent Free\nRAM Free\t\00325.00%\nPage File Free\t\003Not Available\n"
-                                 "Virtual Space Free\t\00393.14%\n";
+                                 "Virtual Space Free\t\0030.10%\n";
     EXPECT_EQ(ReportText(*report), expected);
 }
 

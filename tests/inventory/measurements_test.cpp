@@ -110,11 +110,17 @@ TEST(ClockArithmetic, BestOfTenRunsAcrossTheTimerWrap) {
 // ---- Memory, drives, keyboard, ports, version ----
 
 TEST(MeasureMemory, MegabytesRoundedToEven) {
-    const uint32_t cases[][2] = {
-        {0, 0},       {16777216, 16},                           // 17.137... gives 17, odd, so 16
-        {8388608, 8},                                           // 8.748... gives 8
-        {639999, 0},  {640000, 0},                              // 0.999999 gives 0; exactly 1 is odd
-        {1640000, 2}, {2147483648u, 2146}, {4294967295u, 4294}, // no wrap near 4 GB
+    const uint64_t cases[][2] = {
+        {0, 0},
+        {16777216, 16}, // 17.137... gives 17, odd, so 16
+        {8388608, 8},   // 8.748... gives 8
+        {639999, 0},
+        {640000, 0}, // 0.999999 gives 0; exactly 1 is odd
+        {1640000, 2},
+        {2147483648u, 2146},
+        {4294967295u, 4294}, // no wrap near 4 GB
+        {17179869184u, 17180},
+        {~0ull, 2147483646}, // 16 GB as it is; the largest held
     };
     for (const auto &c : cases)
         EXPECT_EQ(PhysicalMemoryMB(c[0]), static_cast<int32_t>(c[1])) << c[0];
@@ -184,6 +190,7 @@ struct ScriptedSystem {
     const char *drives = "";           // per letter from A: 'R' removable, 'F' fixed, 'C' CD-ROM, else none
     std::vector<uint32_t> floppyTypes; // by drive index
     char failingDrive = 0;             // its free-space query fails
+    char extendedDrive = 0;            // the extended query answers for it: 6 TB
     bool joystick[3] = {};
     uint32_t clusters = 1000, version = 0xC0000004u;
     int keyboardType = 4;
@@ -216,7 +223,11 @@ MeasurePlatform ScriptedPlatform(ScriptedSystem &s) {
         *clusters = Sys(c).clusters + static_cast<uint32_t>(letter - 'A'); // a different size per drive
         return letter != Sys(c).failingDrive;
     };
-    p.memoryStatus = [](void *, uint32_t *physical, uint32_t *pageFile, uint32_t *virtualBytes) {
+    p.diskTotalBytes = [](void *c, char letter, uint64_t *bytes) {
+        *bytes = 6000000000000u;
+        return letter == Sys(c).extendedDrive;
+    };
+    p.memoryStatus = [](void *, uint64_t *physical, uint64_t *pageFile, uint64_t *virtualBytes) {
         *physical = 16777216;
         *pageFile = 50000000;
         *virtualBytes = 2147352576;
@@ -246,7 +257,8 @@ TEST(MeasuredStages, OrderOfTracesAndTheRecordFilled) {
     ScriptedSystem s;
     s.drives = "RFRCF"; // the BIOS drive index is the letter's
     s.floppyTypes = {4, 0, 1};
-    s.failingDrive = 'E'; // the drive is counted, its size stays 0
+    s.failingDrive = 'B'; // the drive is counted, its size stays 0
+    s.extendedDrive = 'E';
     s.joystick[2] = true;
     s.keyboardType = 6;
     s.printers = {"LaserJet 4", "X\n== FAKE\tY"}; // control bytes add no line or column to the export
@@ -264,7 +276,8 @@ TEST(MeasuredStages, OrderOfTracesAndTheRecordFilled) {
         "computer name=Default Computer | CPU type=586 | standard clock=200 | bus clock=200 | "
         "bus clock rating=16.96 | raw clock=200 | raw clock rating=16.96 | physical memory=16777216 | "
         "physical memory MB=16 | page file=50000000 | virtual memory=2147352576 | fixed disks=2 | "
-        "CD-ROM drives=1 | floppy drives=2 | fixed disk size [0]=4100096 | floppy drive capacity [0]=1.44 | "
+        "CD-ROM drives=1 | floppy drives=2 | fixed disk size [1]=6000000000000 | floppy drive capacity "
+        "[0]=1.44 | "
         "floppy drive size in inches [0]=3.5 | floppy drive capacity [1]=360 | "
         "floppy drive size in inches [1]=5.25 | COM present [1]=1 | LPT present [1]=1 | LPT present [2]=1 | "
         "modem speed [1]=28800 | function keys=24 | mouse buttons=3 | joysticks=1 | "
