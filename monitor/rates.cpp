@@ -92,6 +92,18 @@ void ForgetDiskReadings(DiskPrevious &previous) {
     previous = DiskPrevious{};
 }
 
+bool CpuUsageFromTimes(const ProcessorTimes &previous, const ProcessorTimes &now, uint32_t *usage) {
+    if (now.idle < previous.idle || now.kernel < previous.kernel || now.user < previous.user)
+        return false;
+    uint64_t idle = now.idle - previous.idle;
+    uint64_t total = (now.kernel - previous.kernel) + (now.user - previous.user);
+    if (total == 0)
+        return false;
+    uint64_t busy = total > idle ? total - idle : 0;
+    *usage = static_cast<uint32_t>(static_cast<double>(busy) * 100.0 / static_cast<double>(total) + 0.5);
+    return true;
+}
+
 bool CpuUsageSlot(uint32_t value, uint32_t *slot) {
     if (value > 100)
         return false;

@@ -62,6 +62,15 @@ uint32_t IntervalRatePercent(uint32_t count, double interval, uint32_t &peak);
 // rate and 1, result = rate * 100 / peak. The reading always becomes the previous reading.
 uint32_t CumulativeRatePercent(uint32_t reading, uint32_t &previous, double interval, uint32_t &peak);
 
+// The system's cumulative processor times (NT-style systems), in any one unit; kernel time includes
+// idle time.
+struct ProcessorTimes {
+    uint64_t idle, kernel, user;
+};
+// CPU usage 0..100 between two readings: the busy share of the time that passed. False when no time
+// passed or a counter went back (the next reading starts afresh).
+bool CpuUsageFromTimes(const ProcessorTimes &previous, const ProcessorTimes &now, uint32_t *usage);
+
 // A cumulative counter that could not be read this tick: nothing is recorded and the next reading is
 // treated as the first.
 inline void ForgetReading(uint32_t &previous) {

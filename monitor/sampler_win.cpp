@@ -17,6 +17,7 @@
 #include "platform/printers_win.h"
 #include "monitor/monitors_win.h"
 #include "monitor/sampler_tick.h"
+#include "monitor/system_counters_win.h"
 #include "monitor/usage_win.h"
 #include "platform/utilities_win.h"
 
@@ -273,7 +274,10 @@ InputCounters TakeInputCounters() {
 // Steps 2 and 4's readings, in the order of the tick.
 void ReadMachine(SamplerReadings &r) {
     memset(&r, 0, sizeof r);
-    ReadStatistics(r);
+    if (UsingSystemCounters())
+        ReadSystemCounters(r);
+    else
+        ReadStatistics(r);
     ReadMemory(r);
     ReadDiskSpace(r);
     ReadForeground(r);
@@ -298,6 +302,7 @@ void StartPerformanceStatistics() {
                                               "VMM\\cPageOuts"};
     QueryStartValues("PerfStats\\StartSrv", kServers, 3);
     QueryStartValues("PerfStats\\StartStat", kStatistics, 7);
+    ChooseStatisticsSource();
 }
 
 void SamplerTick() {
@@ -314,6 +319,8 @@ void SamplerTick() {
         if (saveDue)
             SaveHistory();
         NotifyMonitors();
+    } else if (UsingSystemCounters()) {
+        NoteProcessorTimes(); // the next active tick's usage covers its own second only
     }
     EndTick(g_state.clock, timeGetTime());
 }

@@ -66,6 +66,28 @@ TEST(Rates, PercentOfPeak) {
     EXPECT_EQ(peak, 10u);
 }
 
+TEST(Rates, CpuUsageFromProcessorTimes) {
+    struct Case {
+        ProcessorTimes before, after;
+        bool read;
+        uint32_t usage;
+    } const cases[] = {
+        {{100, 300, 50}, {100 + 75, 300 + 100, 50}, true, 25},    // kernel time includes idle time
+        {{0, 0, 0}, {0, 40, 60}, true, 100},                      // user and kernel work, no idle
+        {{0, 0, 0}, {200, 200, 0}, true, 0},                      // all idle
+        {{0, 0, 0}, {1, 2, 1}, true, 67},                         // rounded: 2 busy of 3
+        {{0, 0, 0}, {500, 200, 100}, true, 0},                    // idle beyond the total: 0, not wrapped
+        {{5, 5, 5}, {5, 5, 5}, false, 0},                         // no time passed
+        {{5, 9, 5}, {6, 8, 9}, false, 0},                         // a counter went back
+        {{0, 0, 0}, {~0ull / 8, ~0ull / 4, ~0ull / 4}, true, 75}, // large totals do not overflow the product
+    };
+    for (const Case &c : cases) {
+        uint32_t usage = 12345;
+        EXPECT_EQ(CpuUsageFromTimes(c.before, c.after, &usage), c.read) << c.after.kernel;
+        EXPECT_EQ(usage, c.read ? c.usage : 12345u) << c.after.kernel;
+    }
+}
+
 TEST(Rates, SevenDiskMeasuresWithTheirOwnPeaks) {
     PerformanceHistory h{};
     DiskPrevious previous{};

@@ -160,6 +160,27 @@ TEST_F(SamplerWinTest, WithoutTheStatisticsCpuAndDiskRatesRecordNothing) {
     EXPECT_EQ(Sum(g_history->memoryLoad, kUsageSlots), 2u);
 }
 
+// Where HKEY_DYN_DATA holds no statistics (Wine, every NT-style system) the processor usage comes from
+// the system's processor times, from the very first active tick on; paging and the disk counters only
+// where the performance data helper has them.
+TEST_F(SamplerWinTest, WithoutTheStatisticsTheSystemsProcessorTimesServe) {
+    StartPerformanceStatistics();
+    TypedTick();
+    for (int tick = 0; tick < 3; ++tick) {
+        DWORD start = GetTickCount();
+        while (GetTickCount() - start < 50) {
+        }
+        TypedTick();
+    }
+    EXPECT_EQ(Sum(g_history->cpu, kUsageSlots), 3u);
+    EXPECT_LE(g_sample->word[kSampleCpu], 100u);
+    // Back to the statistics, chosen again when they are started.
+    SeedStatistics(7, 1);
+    StartPerformanceStatistics();
+    TypedTick();
+    EXPECT_EQ(g_sample->word[kSampleCpu], 7u);
+}
+
 TEST_F(SamplerWinTest, NoDrivesCountedGivesSpaceFreeZero) {
     g_equipment->fixedDisks = 0;
     TypedTick();
