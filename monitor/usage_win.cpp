@@ -1,6 +1,7 @@
 #include "monitor/usage_win.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "platform/globals_win.h"
 #include "monitor/history_file.h"
@@ -13,7 +14,8 @@ CRITICAL_SECTION g_historyLock;
 
 namespace {
 
-HHOOK g_hook;
+HHOOK g_hook;                      // the journal-record hook (Windows 95)
+HHOOK g_keyboardHook, g_mouseHook; // the low-level hooks (NT-style systems)
 bool g_lockReady;
 // Held around a whole save (image, temporary file, replacement): saves from the two threads never
 // share the temporary file. Taken before g_historyLock, never after it.
@@ -37,6 +39,25 @@ LRESULT CALLBACK UsageHookProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && lParam)
         CountRecordedEvent(reinterpret_cast<const EVENTMSG *>(lParam));
     return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+bool NumLockOn() {
+    return (GetKeyState(VK_NUMLOCK) & 1) != 0;
+}
+
+// The low-level hooks see every key and button of every program; the message is the one the journal
+// would have recorded, so the counting rules are the same.
+LRESULT CALLBACK KeyboardLowLevelProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && lParam)
+        CountInputEvent(g_input, static_cast<unsigned>(wParam),
+                        reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam)->vkCode & 0xFF, NumLockOn());
+    return CallNextHookEx(g_keyboardHook, code, wParam, lParam);
+}
+
+LRESULT CALLBACK MouseLowLevelProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION)
+        CountInputEvent(g_input, static_cast<unsigned>(wParam), 0, false);
+    return CallNextHookEx(g_mouseHook, code, wParam, lParam);
 }
 
 // Keeps what stands at path as sysstats.bad beside it, replacing an older one: a file is copied (it
@@ -216,20 +237,30 @@ void CountShutdownQuery() {
 }
 
 void CountRecordedEvent(const EVENTMSG *event) {
-    bool numLock = (GetKeyState(VK_NUMLOCK) & 1) != 0;
-    CountInputEvent(g_input, event->message, event->paramL & 0xFF, numLock);
+    CountInputEvent(g_input, event->message, event->paramL & 0xFF, NumLockOn());
 }
 
 void InstallUsageHook() {
-    if (g_hook)
+    if (g_hook || g_keyboardHook || g_mouseHook)
         return;
+    // NT-style systems refuse the journal hook (current Windows) or show it only the input of the
+    // program's own windows (Wine); their low-level hooks see all input. Windows 95 has none of them
+    // and keeps the journal.
+    if (GetVersion() < 0x80000000u) {
+        g_keyboardHook = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardLowLevelProc, g_app.instance, 0);
+        g_mouseHook = SetWindowsHookExA(WH_MOUSE_LL, MouseLowLevelProc, g_app.instance, 0);
+        if (g_keyboardHook || g_mouseHook)
+            return;
+    }
     g_hook = SetWindowsHookExA(WH_JOURNALRECORD, UsageHookProc, g_app.instance, 0);
     if (!g_hook)
         ShowMessage(nullptr, kUsageHookErrorText, kErrorCaption, MB_OK);
 }
 
 void RemoveUsageHook() {
-    if (g_hook)
-        UnhookWindowsHookEx(g_hook);
-    g_hook = nullptr;
+    for (HHOOK *hook : {&g_hook, &g_keyboardHook, &g_mouseHook}) {
+        if (*hook)
+            UnhookWindowsHookEx(*hook);
+        *hook = nullptr;
+    }
 }

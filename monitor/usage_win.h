@@ -28,7 +28,8 @@ bool LoadHistoryFrom(const char *historyPath, bool keepDamagedAside);
 bool IsHistoryFile(const char *path);
 // Counts a Windows shutdown query in the performance records.
 void CountShutdownQuery();
-// The keyboard and mouse usage hook (journal record, system-wide).
+// The keyboard and mouse usage hook, system-wide: the low-level keyboard and mouse hooks where the
+// system has them, else the journal-record hook. The error message only when neither can be set.
 void InstallUsageHook();
 void RemoveUsageHook();
 // The hook procedure's work for one recorded event (tests call it with events of their own).

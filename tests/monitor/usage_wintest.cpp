@@ -11,6 +11,7 @@
 #include "monitor/history_file.h"
 #include "monitor/performance.h"
 #include "monitor/usage_win.h"
+#include "platform/utilities_win.h"
 #include "tests/wintest_env.h"
 
 namespace {
@@ -260,6 +261,37 @@ TEST(UsageHook, CountsRealInputWhileInstalled) {
     Sleep(200);
     PumpMessages();
     EXPECT_EQ(g_input.keystrokes, after.keystrokes);
+}
+
+// Keys typed into another program count as well: the low-level hooks see every program's input.
+TEST(UsageHook, CountsInputTypedIntoAnotherProgram) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    char commandLine[] = "notepad.exe";
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    WaitForInputIdle(process.hProcess, 10000);
+    ProcessCaption notepad = {};
+    for (int wait = 0; wait < 100 && !notepad.window; ++wait, Sleep(50))
+        FindProcessCaption(process.dwProcessId, &notepad);
+    ASSERT_NE(notepad.window, nullptr);
+    SetForegroundWindow(notepad.window);
+    InstallUsageHook();
+    InputCounters before = g_input;
+    SendKey('Q');
+    SendKey(VK_F2);
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 3000 && g_input.keystrokes < before.keystrokes + 2) {
+        PumpMessages();
+        Sleep(20);
+    }
+    RemoveUsageHook();
+    TerminateProcess(process.hProcess, 0);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    EXPECT_EQ(g_input.keystrokes, before.keystrokes + 2);
+    EXPECT_EQ(g_input.functionKeys, before.functionKeys + 1);
 }
 
 } // namespace
