@@ -75,7 +75,7 @@ void MainWnd_OnCommand(HWND hwnd, int id, HWND control, UINT code) {
             PrintScreens(hwnd);
             return;
         case CMD_HELP:
-            OpenHelpWindow(hwnd);
+            OpenHelp(hwnd);
             return;
         case CMD_INCLUDE_SELF:
             ToggleIncludeSelf(hwnd);

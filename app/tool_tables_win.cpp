@@ -3,6 +3,7 @@
 #include "app/frame_win.h"
 #include "check/check_win.h"
 #include "inventory/device_walk.h"
+#include "library/info_win.h"
 #include "inventory/registry_win.h"
 #include "platform/globals_win.h"
 #include "explore/explore_win.h"
@@ -42,7 +43,10 @@ const ReportFunction kBottleReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, 
 const ReportFunction kProgramsReports[] = {E, E, E, E, E, E, E, E};
 const ReportFunction kUpgradeReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kInstallReports[] = {E, E, E, E, E, E, E, E, E};
-const ReportFunction kInfoReports[] = {E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kInfoReports[] = {InfoDataProtection,  InfoPcPerformance,   InfoProgramming,
+                                       InfoTroubleshooting, InfoUpgrading,       InfoWindows95,
+                                       InfoBiosBeeps,       InfoFileExtensions,  InfoSystemErrors,
+                                       InfoWindowsFiles,    InfoWindowsShortcuts};
 #undef E
 
 #define QV_COUNT(a) static_cast<int>(sizeof(a) / sizeof((a)[0]))

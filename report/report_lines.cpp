@@ -178,10 +178,12 @@ void PlainReportText(const char *line, char *out, size_t outSize) {
     if (outSize == 0)
         return;
     size_t n = 0;
+    bool markers = true; // '&' is a code only among a column's leading codes, as the Main Screen reads it
     for (const char *p = line; *p && n + 1 < outSize; ++p) {
         unsigned char c = static_cast<unsigned char>(*p);
-        if ((c >= 1 && c <= 7) || c == '&')
+        if ((c >= 1 && c <= 7) || (c == '&' && markers))
             continue;
+        markers = c == '\t';
         out[n++] = *p;
     }
     out[n] = 0;
@@ -213,8 +215,9 @@ void HeadlessReportText(const char *line, char *out, size_t outSize) {
             }
         }
         unsigned char c = static_cast<unsigned char>(*p++);
-        columnStart = c == '\t';
-        if ((c >= 1 && c <= 7) || c == '&')
+        bool marker = (c >= 1 && c <= 7) || (c == '&' && columnStart);
+        columnStart = c == '\t' || (marker && columnStart);
+        if (marker)
             continue;
         out[n++] = static_cast<char>(c);
     }

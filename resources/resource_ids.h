@@ -49,9 +49,28 @@
 #define IDB_BOTTLE 1511
 #define IDB_INFO 1512
 
+// Help window (dialog 12700) and its tour bar (dialog 12702)
+#define IDD_HELP 12700
+#define IDC_HELP_TOPICS 12701
+#define IDD_HELP_BAR 12702
+#define IDC_HELP_BAR_ICON 12703
+#define IDC_HELP_BAR_TEXT 12704
+#define IDC_HELP_BAR_NEXT 12705
+// Tour bar pointers: towards an item on the left, towards an item on the right
+#define IDI_POINT_LEFT 1860
+#define IDI_POINT_RIGHT 1861
+
+// Info reference tables (RCDATA in report line format)
+#define IDR_BIOS_BEEPS 3290
+#define IDR_FILE_EXTENSIONS 3291
+#define IDR_SYSTEM_ERRORS 3292
+#define IDR_WINDOWS_FILES 3293
+#define IDR_WINDOWS_SHORTCUTS 3294
+
 // Quick Help texts outside the tool catalogue
 #define IDH_BOOST 2950
 #define IDH_ABOUT 3400
+#define IDH_USING_HELP 3403
 
 // Veduduzi Rero (dialog 12000): process priority classes and thread priorities
 #define IDD_VEDUDUZI_RERO 12000

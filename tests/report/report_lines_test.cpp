@@ -134,7 +134,10 @@ TEST(PrintedText, PlainHeadlessAndRawForms) {
     EXPECT_EQ(Printed(PlainReportText, "abcdef", 4), "abc");
     // A colour component of 10 would otherwise be a line feed; code 7 inside a column is no swatch.
     EXPECT_EQ(Printed(HeadlessReportText, "\006\002Colour\t\007\012\001\377Window\t\003x\007&\010"),
-              "Colour\t#0A01FFWindow\tx\010");
+              "Colour\t#0A01FFWindow\tx&\010");
+    // '&' is the grey code only before a column's text, as the Main Screen reads it; within, it is text.
+    for (auto form : {PlainReportText, HeadlessReportText})
+        EXPECT_EQ(Printed(form, "\003&A & B\t\002&C&"), "A & B\tC&");
     EXPECT_EQ(Printed(HeadlessReportText, "\006\007\200"), "#800000");
     EXPECT_EQ(Printed(HeadlessReportText, "a\t\007\001\002\003", 8), "a\t") << "a colour that does not fit";
     EXPECT_EQ(Printed(RawReportText, "\006\002Head\tx~\377"), "\\x06\\x02Head\tx~\\xFF");
