@@ -25,7 +25,7 @@ HelpState s_help;
 
 const COLORREF kBarBackground = RGB(192, 192, 192);
 
-TourRect ScreenRect(HWND window) {
+TourRect WindowScreenRect(HWND window) {
     RECT r = {};
     if (window)
         GetWindowRect(window, &r);
@@ -35,9 +35,9 @@ TourRect ScreenRect(HWND window) {
 // Where the parts of the main window stand now.
 TourFrame CurrentFrame() {
     TourFrame frame = {};
-    frame.main = ScreenRect(g_app.main);
+    frame.main = WindowScreenRect(g_app.main);
     frame.captionHeight = GetSystemMetrics(SM_CYCAPTION);
-    frame.topToolbar = ScreenRect(g_app.topToolbar);
+    frame.topToolbar = WindowScreenRect(g_app.topToolbar);
     for (int i = 0; i < kTourToolbarButtons; ++i) {
         RECT r = {};
         if (g_app.topToolbar &&
@@ -45,13 +45,13 @@ TourFrame CurrentFrame() {
             MapWindowPoints(g_app.topToolbar, nullptr, reinterpret_cast<POINT *>(&r), 2);
         frame.topButton[i] = TourRect{r.left, r.top, r.right, r.bottom};
     }
-    frame.bottomToolbar = g_app.bottomToolbar ? ScreenRect(g_app.bottomToolbar)
+    frame.bottomToolbar = g_app.bottomToolbar ? WindowScreenRect(g_app.bottomToolbar)
                                               : TourRect{frame.main.left, frame.main.bottom, frame.main.right,
                                                          frame.main.bottom};
-    frame.mainScreen = ScreenRect(g_app.mainScreen);
-    frame.helpScreen = ScreenRect(g_app.helpScreen);
-    frame.helpWindow = s_help.window ? ScreenRect(s_help.window) : frame.mainScreen;
-    TourRect bar = ScreenRect(s_help.bar);
+    frame.mainScreen = WindowScreenRect(g_app.mainScreen);
+    frame.helpScreen = WindowScreenRect(g_app.helpScreen);
+    frame.helpWindow = s_help.window ? WindowScreenRect(s_help.window) : frame.mainScreen;
+    TourRect bar = WindowScreenRect(s_help.bar);
     frame.barHeight = bar.bottom - bar.top;
     return frame;
 }
@@ -226,12 +226,12 @@ void PlaceHelpBar(HWND bar, int x, int y, const char *text, int buttonWidth) {
     int width[kBarControlCount];
     for (int i = 0; i < kBarControlCount; ++i) {
         control[i] = GetDlgItem(bar, kControlId[i]);
-        TourRect r = ScreenRect(control[i]);
+        TourRect r = WindowScreenRect(control[i]);
         width[i] = r.right - r.left;
     }
-    TourRect list = ScreenRect(control[kBarList]);
+    TourRect list = WindowScreenRect(control[kBarList]);
     int height = list.bottom - list.top + 2 * GetSystemMetrics(SM_CYDLGFRAME) + 2;
-    TourRect main = ScreenRect(g_app.main);
+    TourRect main = WindowScreenRect(g_app.main);
     HelpBarLayout layout = LayOutHelpBar(x, main.right, width, GetSystemMetrics(SM_CXDLGFRAME), buttonWidth);
     for (int i = 0; i < kBarControlCount; ++i)
         SetWindowPos(control[i], nullptr, layout.left[i], 0, 0, 0,
