@@ -16,7 +16,7 @@ void EmptyReport(HWND) {}
 
 // The Registry check counts device classes with the inventory's walk of the device registry.
 int CountDeviceClass(const char *className) {
-    return DeviceWalk(MachineRegistryAccess(), className, kMatchClass, nullptr, 0, kWalkCount);
+    return DeviceWalk(DeviceRegistryAccess(), className, kMatchClass, nullptr, 0, kWalkCount);
 }
 void CheckRegistryClasses(HWND) {
     CheckRegistry(CountDeviceClass);

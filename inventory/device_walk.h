@@ -32,6 +32,10 @@ struct RegistryAccess {
     // A value as text (see FormatRegistryValue), read into a buffer of 255 bytes then cut to
     // size - 1; false when the value is missing.
     bool (*queryValue)(void *context, void *key, const char *value, char *out, size_t size);
+    // A value's type and bytes, at most size of them: the number copied, -1 when the value is missing.
+    // May be null (then only the text above can be read).
+    int (*queryRaw)(void *context, void *key, const char *value, uint32_t *type, unsigned char *out,
+                    size_t size);
 };
 
 // Registry value types, numbered as Windows numbers them.

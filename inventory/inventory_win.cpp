@@ -32,7 +32,7 @@ void RunDeviceWalk(HWND) {
                         processor.type,
                         GetSystemMetrics(SM_SLOWMACHINE),
                         processor.fpuBuiltIn};
-    RunRegistryStages(MachineRegistryAccess(), *g_equipment, hooks);
+    RunRegistryStages(DeviceRegistryAccess(), *g_equipment, hooks);
 }
 
 void RunMeasurements(HWND main) {

@@ -10,10 +10,17 @@
 #include <strings.h>
 #include <vector>
 
+struct RegistryValue {
+    std::string name;
+    std::string text;  // as the text query gives it
+    uint32_t type;     // kRegistryString, kRegistryDword, ...
+    std::string bytes; // the data as stored
+};
+
 struct RegistryNode {
     std::string name;
     std::vector<std::unique_ptr<RegistryNode>> children; // kept sorted by name, ignoring case
-    std::vector<std::pair<std::string, std::string>> values;
+    std::vector<RegistryValue> values;
 };
 
 struct RegistryTree {
@@ -87,6 +94,50 @@ const char *ReadQuoted(const char *p, std::string &out) {
     return nullptr;
 }
 
+void StoreValue(RegistryNode *node, const std::string &name, uint32_t type, const std::string &bytes) {
+    char text[256];
+    FormatRegistryValue(type, reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size(), text,
+                        sizeof text);
+    for (auto &v : node->values)
+        if (strcasecmp(v.name.c_str(), name.c_str()) == 0) {
+            v = {v.name, text, type, bytes};
+            return;
+        }
+    node->values.push_back({name, text, type, bytes});
+}
+
+// "hex:", "hex(7):" and the like: the type in brackets (binary without), then bytes as comma-separated
+// pairs, blanks allowed. False for anything else.
+bool ParseHexValue(const char *q, uint32_t *type, std::string &bytes) {
+    q += 3;
+    *type = kRegistryBinary;
+    if (*q == '(') {
+        char *end = nullptr;
+        unsigned long number = strtoul(q + 1, &end, 16);
+        if (end == q + 1 || *end != ')')
+            return false;
+        *type = static_cast<uint32_t>(number);
+        q = end + 1;
+    }
+    if (*q++ != ':')
+        return false;
+    bytes.clear();
+    while (*q) {
+        while (*q == ' ' || *q == '\t' || *q == ',')
+            ++q;
+        if (!*q)
+            break;
+        if (!isxdigit(static_cast<unsigned char>(q[0])) || !isxdigit(static_cast<unsigned char>(q[1])))
+            return false;
+        char pair[3] = {q[0], q[1], 0};
+        bytes += static_cast<char>(strtoul(pair, nullptr, 16));
+        q += 2;
+        if (*q && *q != ',' && *q != ' ' && *q != '\t')
+            return false;
+    }
+    return true;
+}
+
 bool Fail(char *error, size_t errorSize, int line, const char *message) {
     snprintf(error, errorSize, "line %d: %s", line, message);
     return false;
@@ -158,6 +209,7 @@ bool ParseLines(RegistryTree *tree, const char *text, char *error, size_t errorS
             return Fail(error, errorSize, lineNumber, "expected '=' after the value name");
         ++q;
         std::string value;
+        uint32_t type = kRegistryString;
         bool keep = true;
         if (*q == '"') {
             const char *end = ReadQuoted(q + 1, value);
@@ -168,9 +220,14 @@ bool ParseLines(RegistryTree *tree, const char *text, char *error, size_t errorS
             unsigned long number = strtoul(q + 6, &end, 16);
             if (end == q + 6 || strlen(q + 6) != 8)
                 return Fail(error, errorSize, lineNumber, "a dword needs eight hexadecimal digits");
-            value = std::to_string(static_cast<unsigned int>(number));
-        } else if (strncasecmp(q, "hex", 3) == 0 || *q == '-') {
-            keep = false; // binary values and deletions play no part in the device tree
+            type = kRegistryDword;
+            for (int i = 0; i < 4; ++i)
+                value += static_cast<char>((number >> (8 * i)) & 0xFF);
+        } else if (strncasecmp(q, "hex", 3) == 0) {
+            if (!ParseHexValue(q, &type, value))
+                return Fail(error, errorSize, lineNumber, "hex values are pairs of hexadecimal digits");
+        } else if (*q == '-') {
+            keep = false; // deletions play no part in the device tree
         } else {
             return Fail(error, errorSize, lineNumber, "unknown value type");
         }
@@ -180,14 +237,10 @@ bool ParseLines(RegistryTree *tree, const char *text, char *error, size_t errorS
             continue; // a value of another hive
         if (!keep || name.empty())
             continue;
-        bool replaced = false;
-        for (auto &v : current->values)
-            if (strcasecmp(v.first.c_str(), name.c_str()) == 0) {
-                v.second = value;
-                replaced = true;
-            }
-        if (!replaced)
-            current->values.emplace_back(name, value);
+        // A string is stored with its terminator, as the registry holds it.
+        if (type == kRegistryString)
+            value += '\0';
+        StoreValue(current, name, type, value);
     }
     if (!sawHeader)
         return Fail(error, errorSize, lineNumber, "the text must begin with REGEDIT4");
@@ -214,12 +267,23 @@ bool TreeSubkeyName(void *, void *key, int index, char *name, size_t size) {
 
 bool TreeQueryValue(void *, void *key, const char *value, char *out, size_t size) {
     for (auto &v : static_cast<RegistryNode *>(key)->values)
-        if (strcasecmp(v.first.c_str(), value) == 0) {
+        if (strcasecmp(v.name.c_str(), value) == 0) {
             if (size)
-                snprintf(out, size, "%s", v.second.c_str());
+                snprintf(out, size, "%s", v.text.c_str());
             return true;
         }
     return false;
+}
+
+int TreeQueryRaw(void *, void *key, const char *value, uint32_t *type, unsigned char *out, size_t size) {
+    for (auto &v : static_cast<RegistryNode *>(key)->values)
+        if (strcasecmp(v.name.c_str(), value) == 0) {
+            *type = v.type;
+            size_t n = v.bytes.size() < size ? v.bytes.size() : size;
+            memcpy(out, v.bytes.data(), n);
+            return static_cast<int>(n);
+        }
+    return -1;
 }
 
 } // namespace
@@ -238,5 +302,19 @@ void FreeRegistryTree(RegistryTree *tree) {
 }
 
 RegistryAccess TreeRegistryAccess(RegistryTree *tree) {
-    return RegistryAccess{tree, TreeOpen, TreeClose, TreeSubkeyCount, TreeSubkeyName, TreeQueryValue};
+    return RegistryAccess{tree,           TreeOpen,       TreeClose,   TreeSubkeyCount,
+                          TreeSubkeyName, TreeQueryValue, TreeQueryRaw};
+}
+
+RegistryTree *NewRegistryTree() {
+    return new RegistryTree;
+}
+
+void AddRegistryKey(RegistryTree *tree, const char *path) {
+    Find(tree, path, true);
+}
+
+void SetRegistryValue(RegistryTree *tree, const char *path, const char *name, uint32_t type,
+                      const unsigned char *data, size_t length) {
+    StoreValue(Find(tree, path, true), name, type, std::string(reinterpret_cast<const char *>(data), length));
 }

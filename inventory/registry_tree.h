@@ -13,3 +13,11 @@ RegistryTree *ParseRegistryText(const char *text, char *error, size_t errorSize)
 void FreeRegistryTree(RegistryTree *tree);
 // Read-only access to the tree through the registry interface.
 RegistryAccess TreeRegistryAccess(RegistryTree *tree);
+
+// Building a tree: an empty one, a key (with the keys above it), a value of a key (made if missing;
+// a value of the same name, in any case, is replaced). The value's text is what FormatRegistryValue
+// makes of its bytes.
+RegistryTree *NewRegistryTree();
+void AddRegistryKey(RegistryTree *tree, const char *path);
+void SetRegistryValue(RegistryTree *tree, const char *path, const char *name, uint32_t type,
+                      const unsigned char *data, size_t length);

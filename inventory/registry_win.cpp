@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "inventory/nt_device_view.h"
+
 namespace {
 
 void *MachineOpen(void *, const char *path) {
@@ -64,9 +66,38 @@ bool MachineQueryValue(void *, void *key, const char *value, char *out, size_t s
     return true;
 }
 
+int MachineQueryRaw(void *, void *key, const char *value, uint32_t *type, unsigned char *out, size_t size) {
+    DWORD kind = 0, length = 0;
+    if (RegQueryValueExA(static_cast<HKEY>(key), value, nullptr, &kind, nullptr, &length) != ERROR_SUCCESS)
+        return -1;
+    BYTE *all = static_cast<BYTE *>(calloc(length + 1, 1));
+    if (!all)
+        return -1;
+    int copied = -1;
+    if (RegQueryValueExA(static_cast<HKEY>(key), value, nullptr, &kind, all, &length) == ERROR_SUCCESS) {
+        copied = static_cast<int>(length < size ? length : size);
+        memcpy(out, all, static_cast<size_t>(copied));
+        *type = kind;
+    }
+    free(all);
+    return copied;
+}
+
 } // namespace
 
+RegistryAccess DeviceRegistryAccess() {
+    static RegistryTree *view = nullptr;
+    static bool chosen = false;
+    RegistryAccess machine = MachineRegistryAccess();
+    if (!chosen) {
+        chosen = true;
+        if (!KeyExists(machine, "ENUM"))
+            view = BuildNtDeviceView(machine);
+    }
+    return view ? TreeRegistryAccess(view) : machine;
+}
+
 RegistryAccess MachineRegistryAccess() {
-    return RegistryAccess{nullptr,           MachineOpen,      MachineClose, MachineSubkeyCount,
-                          MachineSubkeyName, MachineQueryValue};
+    return RegistryAccess{nullptr,           MachineOpen,       MachineClose,   MachineSubkeyCount,
+                          MachineSubkeyName, MachineQueryValue, MachineQueryRaw};
 }

@@ -133,6 +133,7 @@ TEST(RegistryText, ValuesEscapesAndContinuations) {
                                            "\"Quote\"=\"say \\\"hi\\\" \\\\ back\"\r\n"
                                            "\"Number\"=dword:0000001f\r\n"
                                            "\"Bin\"=hex:01,02,\\\r\n  03\r\n"
+                                           "\"Ids\"=hex(7):41,00,2a,42,00,00\r\n"
                                            "@=\"default\"\r\n"
                                            "\t\"Twice\"=\"first\"\n\"TWICE\"=\"second\"\n"
                                            "\"Gone\"=-\n"
@@ -153,7 +154,16 @@ TEST(RegistryText, ValuesEscapesAndContinuations) {
     EXPECT_EQ(value("Number"), "31");
     EXPECT_EQ(value("Twice"), "second");
     EXPECT_EQ(value("hex"), "32") << "a continued line is joined without its backslash";
-    for (const char *absent : {"Bin", "Gone", "", "Other"})
+    EXPECT_EQ(value("Bin"), "01 02 03");
+    EXPECT_EQ(value("Ids"), "A") << "a multi-string reads as its first string";
+    uint32_t type = 0;
+    unsigned char raw[8];
+    ASSERT_EQ(a.queryRaw(a.context, key, "ids", &type, raw, sizeof raw), 6);
+    EXPECT_EQ(type, 7u);
+    EXPECT_EQ(std::string(reinterpret_cast<char *>(raw), 6), std::string("A\0*B\0\0", 6));
+    EXPECT_EQ(a.queryRaw(a.context, key, "Number", &type, raw, 2), 2) << "cut to the room given";
+    EXPECT_EQ(a.queryRaw(a.context, key, "Gone", &type, raw, sizeof raw), -1);
+    for (const char *absent : {"Gone", "", "Other"})
         EXPECT_EQ(value(absent), "(none)") << absent;
     char cut[4];
     ASSERT_TRUE(a.queryValue(a.context, key, "Quote", cut, sizeof cut));
@@ -171,7 +181,9 @@ TEST(RegistryText, MalformedTextIsRefusedWithTheLine) {
                                "REGEDIT4\n[-HKEY_LOCAL_MACHINE\\X]\n",
                                key + "\"V\"=\"open\n",
                                key + "\"V\"=dword:12\n",
-                               key + "\"V\"=qword:1\n"};
+                               key + "\"V\"=qword:1\n",
+                               key + "\"V\"=hex(7:41\n",
+                               key + "\"V\"=hex:4g\n"};
     for (const std::string &text : bad) {
         char error[100] = "";
         EXPECT_EQ(ParseRegistryText(text.c_str(), error, sizeof error), nullptr) << text;
