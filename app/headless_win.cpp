@@ -18,6 +18,7 @@
 #include "monitor/usage_win.h"
 #include "report/report_lines.h"
 #include "report/screens_win.h"
+#include "report/window_echo.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -49,6 +50,7 @@ void PrintReport(FILE *out, int id, bool raw) {
     const ToolInfo *tool = ToolOfCommand(id);
     fprintf(out, "== %d %s ==\n", id, tool ? tool->name : "About Quorvex");
     g_report->count = 0;
+    ClearWindowEcho();
     if (tool)
         RunFamilyTool(g_app.main, id);
     else
@@ -73,6 +75,9 @@ void PrintReport(FILE *out, int id, bool raw) {
         RawReportText(line, text, sizeof text);
         fprintf(out, "%s\n", text);
     }
+    // What the tool's windows would have shown, after its report lines.
+    for (int i = 0; i < WindowEchoCount(); ++i)
+        fprintf(out, "%s\n", WindowEchoLine(i));
 }
 
 void PrintLine(void *out, const char *line) {

@@ -1,5 +1,6 @@
 // Report functions of every tool, family by family, in the order of the catalogue.
 #include "action/window_actions_win.h"
+#include "advice/bottle_win.h"
 #include "app/frame_win.h"
 #include "check/check_win.h"
 #include "inventory/device_walk.h"
@@ -8,6 +9,7 @@
 #include "platform/globals_win.h"
 #include "explore/explore_win.h"
 #include "monitor/monitors_win.h"
+#include "programs/programs_win.h"
 
 namespace {
 
@@ -39,8 +41,14 @@ const ReportFunction kBoostReports[] = {E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kMonitorReports[] = {OpenUsageMonitor, OpenDiskMonitor,     OpenMemoryMonitor,
                                           OpenPriorityMap,  OpenSoftwareMonitor, OpenSystemMonitor};
 const ReportFunction kDiagnoseReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
-const ReportFunction kBottleReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
-const ReportFunction kProgramsReports[] = {E, E, E, E, E, E, E, E};
+const ReportFunction kBottleReports[] = {
+    BottleOverall,    BottleWaitTime,   BottleTool<2703>, BottleTool<2704>, BottleTool<2705>,
+    BottleTool<2706>, BottleTool<2707>, BottleTool<2708>, BottleTool<2709>, BottleTool<2710>,
+    BottleTool<2711>, BottleTool<2712>, BottleTool<2713>, BottleTool<2714>, BottleTool<2715>,
+    BottleTool<2716>, BottleTool<2717>, BottleTool<2718>, BottleTool<2719>, BottleTool<2720>};
+const ReportFunction kProgramsReports[] = {
+    ProgramsWindows95Inventory, ProgramsWindows3Inventory, ProgramsDosInventory, ProgramsView<3104>,
+    ProgramsView<3105>,         ProgramsView<3106>,        ProgramsView<3107>,   ProgramsView<3108>};
 const ReportFunction kUpgradeReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kInstallReports[] = {E, E, E, E, E, E, E, E, E};
 const ReportFunction kInfoReports[] = {InfoDataProtection,  InfoPcPerformance,   InfoProgramming,

@@ -103,3 +103,37 @@
 
 // Version resource, manifest
 #define IDR_MANIFEST 1
+
+// Bottlenecks (dialog 10000): one progress bar per load band, 10001-10010
+#define IDD_BOTTLENECKS 10000
+#define IDC_BAND_FIRST 10001
+
+// Wait Time (dialog 12900): a bar and a time per component, then the totals
+#define IDD_WAIT_TIME 12900
+#define IDC_WAIT_BAR_VIDEO_CARD 12901
+#define IDC_WAIT_BAR_VIDEO_MONITOR 12902
+#define IDC_WAIT_BAR_PRINTER 12903
+#define IDC_WAIT_BAR_MODEM 12904
+#define IDC_WAIT_BAR_MEMORY 12906
+#define IDC_WAIT_BAR_DISK 12908
+#define IDC_WAIT_BAR_CPU 12909
+#define IDC_WAIT_VIDEO_MONITOR 12910
+#define IDC_WAIT_VIDEO_CARD 12911
+#define IDC_WAIT_PRINTER 12912
+#define IDC_WAIT_MODEM 12913
+#define IDC_WAIT_MEMORY 12915
+#define IDC_WAIT_DISK 12917
+#define IDC_WAIT_CPU 12918
+#define IDC_WAIT_TOTAL 12919
+#define IDC_WAIT_PERCENT 12920
+#define IDC_USE_TOTAL 12921
+
+// Overall Bottlenecks (dialog 13000): a bar per component
+#define IDD_OVERALL 13000
+#define IDC_OVERALL_VIDEO_CARD 13001
+#define IDC_OVERALL_VIDEO_MONITOR 13002
+#define IDC_OVERALL_PRINTER 13003
+#define IDC_OVERALL_MODEM 13004
+#define IDC_OVERALL_MEMORY 13006
+#define IDC_OVERALL_DISK 13008
+#define IDC_OVERALL_CPU 13009

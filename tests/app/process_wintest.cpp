@@ -193,6 +193,22 @@ TEST(Headless, AboutContentPrintsWithTabsKeptAndCodesDropped) {
     EXPECT_EQ(rawLines[22], "Dates Used\t\\x031");
 }
 
+// Windows are not opened headless: what they would show follows the tool's report lines.
+TEST(Headless, WindowsPrintWhatTheyWouldShowAfterTheReport) {
+    ProgramRun run = RunProgram("/report 2701,2702,2708");
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    std::string out = run.out;
+    EXPECT_NE(out.find("== 2701 Overall ==\nOverall Bottlenecks\nCPU\t0\nDisk\t0\n"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("== 2702 Wait Time ==\nWait Time\nCPU\t0\t00:00:00\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Video Monitor\t0\t00:00:00\nTotal time waiting on the PC\t00:00:00\n"
+                       "Percent of time waiting on the PC\t0%\nTotal time using the PC\t00:00:00\n== 2708"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("%05\nBottlenecks\n0 - 10% Low\t100\n10 - 20%\t0\n"), std::string::npos) << out;
+    EXPECT_EQ(out.substr(out.size() - 32), "80 - 90%\t0\n90 - 100% Overload\t0\n");
+}
+
 TEST(Headless, ADamagedHistoryIsReportedAndNeverRewritten) {
     std::string path = HistoryPath();
     WriteImage(path, std::string(15523, '\0'));
