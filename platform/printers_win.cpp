@@ -1,6 +1,9 @@
-// The printer list cache: the one printer enumeration the whole program shares.
+// The printer list cache, the print dialog and the start of a document: what every printing path shares.
 #include "platform/printers_win.h"
 
+#include <commdlg.h>
+
+#include "platform/globals_win.h"
 #include "platform/utilities_win.h"
 
 namespace {
@@ -40,4 +43,59 @@ const PRINTER_INFO_2A *GetPrinterList(DWORD *count) {
     if (count)
         *count = g_printers.count;
     return g_printers.entries;
+}
+
+namespace {
+PrintDialogAnswerer g_printAnswerer = nullptr;
+PrintFileNamer g_printFileNamer = nullptr;
+int g_documentsStarted = 0;
+} // namespace
+
+void SetPrintDialogAnswerer(PrintDialogAnswerer answerer) {
+    g_printAnswerer = answerer;
+}
+
+void SetPrintFileNamer(PrintFileNamer namer) {
+    g_printFileNamer = namer;
+    g_documentsStarted = 0;
+}
+
+HDC ChoosePrinter(HWND owner) {
+    if (g_printAnswerer)
+        return g_printAnswerer(owner);
+    if (g_app.headless)
+        return nullptr;
+    PRINTDLGA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
+    if (!PrintDlgA(&dialog))
+        return nullptr;
+    // Only the context is used: the dialog's device settings are let go at once.
+    if (dialog.hDevMode)
+        GlobalFree(dialog.hDevMode);
+    if (dialog.hDevNames)
+        GlobalFree(dialog.hDevNames);
+    return dialog.hDC;
+}
+
+bool StartPrintDocument(HDC dc, const char *name) {
+    DOCINFOA document = {};
+    document.cbSize = sizeof document;
+    document.lpszDocName = name;
+    char path[MAX_PATH] = "";
+    ++g_documentsStarted;
+    if (g_printFileNamer) {
+        g_printFileNamer(g_documentsStarted, path, sizeof path);
+        path[sizeof path - 1] = 0;
+        document.lpszOutput = path;
+    }
+    return StartDocA(dc, &document) > 0;
+}
+
+int PrintRowHeight(HDC dc) {
+    TEXTMETRICA metrics = {};
+    if (!GetTextMetricsA(dc, &metrics))
+        return 0;
+    return metrics.tmHeight + metrics.tmExternalLeading;
 }

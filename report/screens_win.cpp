@@ -124,6 +124,3 @@ void ShowAbout() {
         UpdateWindow(g_app.main);
     }
 }
-
-// Printing of the screens comes with the printer support.
-void PrintScreens(HWND) {}

@@ -1,4 +1,4 @@
-// The two screens of the main window: titles, Quick Help, About and printing.
+// The two screens of the main window: titles, Quick Help, About and printing (printing_win.cpp).
 #pragma once
 
 #include <windows.h>
@@ -16,5 +16,6 @@ void FillQuickHelp(HWND list, const char *text);
 void ScrollHelpToSelection();
 // Fills both screens with the About content.
 void ShowAbout();
-// Prints the Main Screen and the Quick Help Screen.
+// Prints the Main Screen and then the Quick Help Screen, as two documents on the printer the user picks,
+// under the printer lock. A page call that fails shows the printing error and stops.
 void PrintScreens(HWND main);

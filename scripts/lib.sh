@@ -156,6 +156,16 @@ qv_start_wineserver() {
     (cd "$WINEPREFIX/drive_c" && wine cmd /c exit 0 >/dev/null 2>&1 </dev/null)
 }
 
+# Adds the test printer (Wine's PostScript driver on port FILE:, tests/test_printer.h) to the prefix
+# of the running wineserver; a printer already there is kept. Needs the build's qv_test_printer.exe.
+#   $1 directory of the build's programs
+qv_add_test_printer() {
+    (cd "$1" && wine qv_test_printer.exe </dev/null) || {
+        echo "the test printer could not be added" >&2
+        return 1
+    }
+}
+
 # Makes a Wine prefix of the given architecture a quiet test machine. Needs DISPLAY: the wineserver
 # started here must be able to create windows for the rest of its life.
 #   $1 architecture (win32 or win64)   $2 prefix directory
