@@ -71,8 +71,7 @@ void FillWithByte(unsigned char *buffer, int value, size_t size) {
 
 // One block of the free memory, as large as is free up to the limit, smaller while it cannot be had.
 void TestFreeMemory(MemoryTestResults &results) {
-    MEMORYSTATUS status = ReadMemoryStatus();
-    uint64_t size = FreeMemoryBlockSize(status.dwAvailPhys);
+    uint64_t size = FreeMemoryBlockSize(ReadMemoryStatus().availPhys);
     unsigned char *block = nullptr;
     while (size > 0 && !(block = TestBuffer(static_cast<SIZE_T>(size))))
         size = SmallerMemoryBlock(size);
