@@ -57,27 +57,33 @@ UsagePattern ClassifyUsagePattern(const uint32_t histogram[kUsageSlots]) {
     double total = quarter[0] + quarter[1] + quarter[2] + quarter[3];
     if (total < 1)
         total = 1;
-    double q[4];
-    for (int i = 0; i < 4; ++i)
-        q[i] = quarter[i] / total;
-    double q1 = q[0], q2 = q[1], q3 = q[2], q4 = q[3];
+    // The shares of the quarters compared as whole counts (share > 0.5 is 2 x count > total): exact
+    // for any count, where a quotient compared with 0.2 can land either side of it with the
+    // processor's extended precision.
+    auto above = [&](double count, int numerator, int denominator) {
+        return count * denominator > total * numerator;
+    };
+    auto below = [&](double count, int numerator, int denominator) {
+        return count * denominator < total * numerator;
+    };
+    double q1 = quarter[0], q2 = quarter[1], q3 = quarter[2], q4 = quarter[3];
     // Each later rule that matches overrides the earlier ones.
     UsagePattern pattern = kPatternRandom;
-    if (quarter[0] == 0 && quarter[1] == 0 && quarter[2] == 0 && quarter[3] == 0)
+    if (q1 == 0 && q2 == 0 && q3 == 0 && q4 == 0)
         pattern = kPatternLow;
-    if (q1 > 0.5 && q4 < 0.2)
+    if (above(q1, 1, 2) && below(q4, 1, 5))
         pattern = kPatternLow;
-    if (q1 > 0.5 && q4 > 0.2)
+    if (above(q1, 1, 2) && above(q4, 1, 5))
         pattern = kPatternModifiedLow;
-    if (q4 > 0.5)
+    if (above(q4, 1, 2))
         pattern = kPatternOverloaded;
-    if (q2 > 0.5)
+    if (above(q2, 1, 2))
         pattern = kPatternNormal;
-    if (q3 > 0.5)
+    if (above(q3, 1, 2))
         pattern = kPatternHigh;
     bool balanced = true;
-    for (double share : q)
-        balanced = balanced && share > 0.1 && share < 0.3;
+    for (double share : quarter)
+        balanced = balanced && above(share, 1, 10) && below(share, 3, 10);
     if (balanced)
         pattern = kPatternBalanced;
     return pattern;
