@@ -123,6 +123,23 @@ FloppyDrive FloppyTypeFromBios(uint32_t ebx) {
     }
 }
 
+uint32_t FloppyBiosTypeFromMediaTypes(const int *mediaTypes, int count) {
+    // Media type -> BIOS drive type: 5.25" 160-360 KB drives are type 1, 1.2 MB type 2; 3.5" 720 KB
+    // type 3, 1.2-1.44 MB type 4, 2.88 MB type 5.
+    static const struct {
+        int media;
+        uint32_t bios;
+    } kTypes[] = {{1, 2},  {2, 4},  {3, 5},  {5, 3},  {6, 1},  {7, 1},  {8, 1}, {9, 1},
+                  {10, 1}, {14, 3}, {15, 1}, {16, 1}, {17, 4}, {18, 4}, {19, 2}};
+    static const int kRank[] = {0, 1, 3, 2, 4, 5}; // BIOS type -> order of capacity
+    uint32_t best = 0;
+    for (int i = 0; i < count; ++i)
+        for (const auto &t : kTypes)
+            if (t.media == mediaTypes[i] && kRank[t.bios] > kRank[best])
+                best = t.bios;
+    return best;
+}
+
 uint64_t FixedDiskSize(uint32_t sectorsPerCluster, uint32_t bytesPerSector, uint32_t totalClusters) {
     return static_cast<uint64_t>(totalClusters) * bytesPerSector * sectorsPerCluster;
 }

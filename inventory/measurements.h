@@ -61,6 +61,10 @@ int32_t PhysicalMemoryMB(uint64_t bytes);
 
 // The floppy drive type from the EBX that the BIOS drive-parameters call returned.
 FloppyDrive FloppyTypeFromBios(uint32_t ebx);
+// Where there is no BIOS call (NT-style systems): the BIOS drive type of a drive from the media types
+// the system says it takes (the numbers of its MEDIA_TYPE list); the largest floppy format counts.
+// 0 when none of them is a floppy format.
+uint32_t FloppyBiosTypeFromMediaTypes(const int *mediaTypes, int count);
 
 // Total clusters x bytes per sector x sectors per cluster, in 64 bits (no wrap at 4 GB).
 uint64_t FixedDiskSize(uint32_t sectorsPerCluster, uint32_t bytesPerSector, uint32_t totalClusters);

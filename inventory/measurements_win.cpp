@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 #include <winspool.h>
+#include <winioctl.h>
 
 #include <cpuid.h>
 #include <cstdio>
@@ -57,8 +58,28 @@ uint32_t FloppyBiosType(void *, int driveIndex) {
     registers.edx = static_cast<DWORD>(driveIndex);
     registers.ebx = 0;
     // The drive type comes back in EBX; a failing call leaves it 0, which is no known type.
-    Vwin32Call(kVwin32Int13, &registers);
-    return registers.ebx;
+    if (Vwin32Call(kVwin32Int13, &registers) || registers.ebx != 0)
+        return registers.ebx;
+    // No VWIN32 (NT-style systems): the media types the drive's device takes.
+    char device[8];
+    snprintf(device, sizeof device, "\\\\.\\%c:", 'A' + driveIndex);
+    HANDLE drive =
+        CreateFileA(device, 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (drive == INVALID_HANDLE_VALUE)
+        return 0;
+    DISK_GEOMETRY geometry[20];
+    DWORD returned = 0;
+    uint32_t type = 0;
+    if (DeviceIoControl(drive, IOCTL_DISK_GET_MEDIA_TYPES, nullptr, 0, geometry, sizeof geometry, &returned,
+                        nullptr)) {
+        int media[20];
+        int count = static_cast<int>(returned / sizeof geometry[0]);
+        for (int i = 0; i < count; ++i)
+            media[i] = geometry[i].MediaType;
+        type = FloppyBiosTypeFromMediaTypes(media, count);
+    }
+    CloseHandle(drive);
+    return type;
 }
 
 bool DiskGeometry(void *, char letter, uint32_t *sectorsPerCluster, uint32_t *bytesPerSector,

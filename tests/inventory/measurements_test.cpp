@@ -126,6 +126,18 @@ TEST(MeasureMemory, MegabytesRoundedToEven) {
         EXPECT_EQ(PhysicalMemoryMB(c[0]), static_cast<int32_t>(c[1])) << c[0];
 }
 
+TEST(MeasureDrives, FloppyTypesFromTheMediaTheDriveTakes) {
+    struct Case {
+        std::vector<int> media;
+        uint32_t bios;
+    } const cases[] = {{{}, 0},       {{12, 11}, 0}, {{6}, 1},    {{1, 6, 7, 8, 9, 10}, 2},
+                       {{5}, 3},      {{2, 5}, 4},   {{5, 2}, 4}, {{3, 2, 5}, 5},
+                       {{17, 14}, 4}, {{19, 15}, 2}};
+    for (const Case &c : cases)
+        EXPECT_EQ(FloppyBiosTypeFromMediaTypes(c.media.data(), static_cast<int>(c.media.size())), c.bios)
+            << c.media.size();
+}
+
 TEST(MeasureDrives, FloppyTypes) {
     // BIOS type, then the capacity (kilobytes for 360 and 720, else megabytes) and the size in inches.
     const float cases[][3] = {{0, 0, 0},        {1, 360, 5.25f},  {2, 1.2f, 5.25f},
