@@ -1,6 +1,8 @@
 // Report functions of every tool, family by family, in the order of the catalogue.
 #include "action/window_actions_win.h"
 #include "advice/bottle_win.h"
+#include "advice/coach_win.h"
+#include "advice/install_win.h"
 #include "app/frame_win.h"
 #include "check/check_win.h"
 #include "inventory/device_walk.h"
@@ -27,7 +29,10 @@ void CheckRegistryClasses(HWND) {
 #define E EmptyReport
 const ReportFunction kActionReports[] = {RunVeduduziRero, RunRiduzuZire, CascadeAll, TileAll,
                                          ToggleMonitorsOnTop};
-const ReportFunction kCoachReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kCoachReports[] = {RunCoachTool<0>, RunCoachTool<1>, RunCoachTool<2>,  RunCoachTool<3>,
+                                        RunCoachTool<4>, RunCoachTool<5>, RunCoachTool<6>,  RunCoachTool<7>,
+                                        RunCoachTool<8>, RunCoachTool<9>, RunCoachTool<10>, RunCoachTool<11>,
+                                        RunCoachTool<12>};
 const ReportFunction kExploreReports[] = {
     ExploreColors,        ExploreEnvironment,     ExploreFonts,          ExploreInputDevices,
     ExploreMemory,        ExploreModuleList,      ExploreMultimedia,     ExplorePalettes,
@@ -37,6 +42,7 @@ const ReportFunction kExploreReports[] = {
 const ReportFunction kCheckReports[] = {CheckDirectoryTree, CheckHeapIntegrity, CheckHeapList,
                                         CheckModuleList,    CheckProcessList,   CheckRegistryClasses,
                                         CheckSystemFiles,   CheckThreadList,    CheckWindowChain};
+// Boost tools run through ShowBoostTips in the dispatch.
 const ReportFunction kBoostReports[] = {E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kMonitorReports[] = {OpenUsageMonitor, OpenDiskMonitor,     OpenMemoryMonitor,
                                           OpenPriorityMap,  OpenSoftwareMonitor, OpenSystemMonitor};
@@ -50,7 +56,9 @@ const ReportFunction kProgramsReports[] = {
     ProgramsWindows95Inventory, ProgramsWindows3Inventory, ProgramsDosInventory, ProgramsView<3104>,
     ProgramsView<3105>,         ProgramsView<3106>,        ProgramsView<3107>,   ProgramsView<3108>};
 const ReportFunction kUpgradeReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
-const ReportFunction kInstallReports[] = {E, E, E, E, E, E, E, E, E};
+const ReportFunction kInstallReports[] = {RunInstallTool<0>, RunInstallTool<1>, RunInstallTool<2>,
+                                          RunInstallTool<3>, RunInstallTool<4>, RunInstallTool<5>,
+                                          RunInstallTool<6>, RunInstallTool<7>, RunInstallTool<8>};
 const ReportFunction kInfoReports[] = {InfoDataProtection,  InfoPcPerformance,   InfoProgramming,
                                        InfoTroubleshooting, InfoUpgrading,       InfoWindows95,
                                        InfoBiosBeeps,       InfoFileExtensions,  InfoSystemErrors,

@@ -101,6 +101,15 @@
 #define IDC_POPUPS_SHOW 12230
 #define IDC_POPUPS_HIDE 12231
 
+// Coach score window (dialog 10800): a bar of ten icons between two end labels
+#define IDD_COACH_SCORE 10800
+#define IDC_SCORE_ICON_FIRST 10801 // 10801..10810, left to right
+#define IDC_SCORE_RIGHT 10812
+#define IDC_SCORE_LEFT 10813
+// An empty place of the bar; the Coach tools' own icons are 1820..1832 in table order
+#define IDI_SCORE_EMPTY 1801
+#define IDI_COACH_FIRST 1820
+
 // Version resource, manifest
 #define IDR_MANIFEST 1
 
