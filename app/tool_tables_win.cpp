@@ -1,5 +1,6 @@
 // Report functions of every tool, family by family, in the order of the catalogue.
 #include "action/window_actions_win.h"
+#include "advice/upgrade_win.h"
 #include "app/frame_win.h"
 #include "check/check_win.h"
 #include "inventory/device_walk.h"
@@ -40,7 +41,12 @@ const ReportFunction kMonitorReports[] = {OpenUsageMonitor, OpenDiskMonitor,    
 const ReportFunction kDiagnoseReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kBottleReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kProgramsReports[] = {E, E, E, E, E, E, E, E};
-const ReportFunction kUpgradeReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kUpgradeReports[] = {
+    UpgradeReport<0>,  UpgradeReport<1>,  UpgradeReport<2>,  UpgradeReport<3>,  UpgradeReport<4>,
+    UpgradeReport<5>,  UpgradeReport<6>,  UpgradeReport<7>,  UpgradeReport<8>,  UpgradeReport<9>,
+    UpgradeReport<10>, UpgradeReport<11>, UpgradeReport<12>, UpgradeReport<13>, UpgradeReport<14>,
+    UpgradeReport<15>, UpgradeReport<16>, UpgradeReport<17>, UpgradeReport<18>, UpgradeReport<19>,
+    UpgradeReport<20>};
 const ReportFunction kInstallReports[] = {E, E, E, E, E, E, E, E, E};
 const ReportFunction kInfoReports[] = {E, E, E, E, E, E, E, E, E, E, E};
 #undef E

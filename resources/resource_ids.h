@@ -82,5 +82,16 @@
 #define IDC_POPUPS_SHOW 12230
 #define IDC_POPUPS_HIDE 12231
 
+// Upgrade window (dialog 10900): score icons 1611-1619 show 1 to 9, 1620 'NA'; comparison tables
+// 2580-2599 are RCDATA texts in report line format
+#define IDD_UPGRADE 10900
+#define IDC_UPGRADE_CURRENT 10901
+#define IDC_UPGRADE_USAGE 10902
+#define IDC_UPGRADE_POTENTIAL 10903
+#define IDC_UPGRADE_NEED 10904
+#define IDC_UPGRADE_CANDIDATES 10905
+#define IDI_UPGRADE_SCORE 1610
+#define IDI_UPGRADE_NA 1620
+
 // Version resource, manifest
 #define IDR_MANIFEST 1
