@@ -3,6 +3,7 @@
 #include "advice/bottle_win.h"
 #include "advice/coach_win.h"
 #include "advice/install_win.h"
+#include "advice/upgrade_win.h"
 #include "app/frame_win.h"
 #include "check/check_win.h"
 #include "inventory/device_walk.h"
@@ -55,7 +56,12 @@ const ReportFunction kBottleReports[] = {
 const ReportFunction kProgramsReports[] = {
     ProgramsWindows95Inventory, ProgramsWindows3Inventory, ProgramsDosInventory, ProgramsView<3104>,
     ProgramsView<3105>,         ProgramsView<3106>,        ProgramsView<3107>,   ProgramsView<3108>};
-const ReportFunction kUpgradeReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kUpgradeReports[] = {
+    UpgradeReport<0>,  UpgradeReport<1>,  UpgradeReport<2>,  UpgradeReport<3>,  UpgradeReport<4>,
+    UpgradeReport<5>,  UpgradeReport<6>,  UpgradeReport<7>,  UpgradeReport<8>,  UpgradeReport<9>,
+    UpgradeReport<10>, UpgradeReport<11>, UpgradeReport<12>, UpgradeReport<13>, UpgradeReport<14>,
+    UpgradeReport<15>, UpgradeReport<16>, UpgradeReport<17>, UpgradeReport<18>, UpgradeReport<19>,
+    UpgradeReport<20>};
 const ReportFunction kInstallReports[] = {RunInstallTool<0>, RunInstallTool<1>, RunInstallTool<2>,
                                           RunInstallTool<3>, RunInstallTool<4>, RunInstallTool<5>,
                                           RunInstallTool<6>, RunInstallTool<7>, RunInstallTool<8>};

@@ -109,6 +109,16 @@
 // An empty place of the bar; the Coach tools' own icons are 1820..1832 in table order
 #define IDI_SCORE_EMPTY 1801
 #define IDI_COACH_FIRST 1820
+// Upgrade window (dialog 10900): score icons 1611-1619 show 1 to 9, 1620 'NA'; comparison tables
+// 2580-2599 are RCDATA texts in report line format
+#define IDD_UPGRADE 10900
+#define IDC_UPGRADE_CURRENT 10901
+#define IDC_UPGRADE_USAGE 10902
+#define IDC_UPGRADE_POTENTIAL 10903
+#define IDC_UPGRADE_NEED 10904
+#define IDC_UPGRADE_CANDIDATES 10905
+#define IDI_UPGRADE_SCORE 1610
+#define IDI_UPGRADE_NA 1620
 
 // Version resource, manifest
 #define IDR_MANIFEST 1
