@@ -212,19 +212,25 @@ int32_t VideoScore(const EquipmentRecord &equipment) {
     return equipment.videoClass * 2 - 3 + (equipment.videoBus == 'P' || equipment.videoBus == 'V' ? 1 : 0);
 }
 
+// Ten times the logarithm of value to the base, truncated; a result that is whole in exact arithmetic
+// (8 MB is 6 on the base of 32 MB) stays whole whatever precision the processor computes in.
+int32_t ScaledLogarithm(double value, double base) {
+    return Truncate(10.0 * std::log(value) / std::log(base) + 1e-9);
+}
+
 int32_t HardDiskScore(const EquipmentRecord &equipment) {
     double total = 0;
     for (int32_t i = 0; i < equipment.fixedDisks && i < kFixedDiskSlots; ++i)
         total += static_cast<double>(equipment.fixedDiskSize[i]);
     total /= 1000000.0;
     // Less than a megabyte is no disk to speak of (and its logarithm no score).
-    return total < 1.0 ? 0 : Truncate(10.0 * std::log(total) / std::log(4000.0));
+    return total < 1.0 ? 0 : ScaledLogarithm(total, 4000.0);
 }
 
 int32_t MemoryScore(const EquipmentRecord &equipment) {
     if (equipment.physicalMemoryMB < 1)
         return 0;
-    return Truncate(10.0 * std::log(static_cast<double>(equipment.physicalMemoryMB)) / std::log(32.0));
+    return ScaledLogarithm(static_cast<double>(equipment.physicalMemoryMB), 32.0);
 }
 
 int32_t InputRate(uint32_t count, float activeSeconds) {
