@@ -6,8 +6,10 @@
 #include "advice/upgrade_win.h"
 #include "app/frame_win.h"
 #include "check/check_win.h"
+#include "diagnose/reports_win.h"
 #include "inventory/device_walk.h"
 #include "library/info_win.h"
+#include "inventory/modem_probe.h"
 #include "inventory/registry_win.h"
 #include "platform/globals_win.h"
 #include "explore/explore_win.h"
@@ -25,6 +27,25 @@ int CountDeviceClass(const char *className) {
 }
 void CheckRegistryClasses(HWND) {
     CheckRegistry(CountDeviceClass);
+}
+
+// The Diagnose buses and modems reports use the inventory's device walk and modem probe.
+void ListBusDevices(void *, const char *idText, void (*add)(void *sink, const char *description),
+                    void *sink) {
+    DeviceRecord *devices = nullptr;
+    int count = CollectDevices(DeviceRegistryAccess(), idText, kMatchHardwareId, &devices);
+    for (int i = 0; i < count; ++i)
+        add(sink, devices[i].description);
+    FreeDeviceRecords(devices);
+}
+void DiagnoseBuses(HWND main) {
+    DiagnoseSystemBuses(main, BusDeviceLister{nullptr, ListBusDevices});
+}
+int ProbeModems(EquipmentRecord &record) {
+    return ModemProbe(record);
+}
+void DiagnoseModemsTool(HWND main) {
+    DiagnoseModems(main, ProbeModems);
 }
 
 #define E EmptyReport
@@ -47,7 +68,11 @@ const ReportFunction kCheckReports[] = {CheckDirectoryTree, CheckHeapIntegrity, 
 const ReportFunction kBoostReports[] = {E, E, E, E, E, E, E, E, E, E};
 const ReportFunction kMonitorReports[] = {OpenUsageMonitor, OpenDiskMonitor,     OpenMemoryMonitor,
                                           OpenPriorityMap,  OpenSoftwareMonitor, OpenSystemMonitor};
-const ReportFunction kDiagnoseReports[] = {E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E, E};
+const ReportFunction kDiagnoseReports[] = {
+    DiagnoseOverview,  DiagnoseCdrom,    DiagnoseCpu,    DiagnoseFloppy,     DiagnoseHardDrives,
+    DiagnoseJoysticks, DiagnoseKeyboard, DiagnoseMemory, DiagnoseModemsTool, DiagnoseMotherboard,
+    DiagnoseMouse,     DiagnosePorts,    DiagnosePower,  DiagnosePrinter,    DiagnoseSound,
+    DiagnoseBuses,     DiagnoseVideo};
 const ReportFunction kBottleReports[] = {
     BottleOverall,    BottleWaitTime,   BottleTool<2703>, BottleTool<2704>, BottleTool<2705>,
     BottleTool<2706>, BottleTool<2707>, BottleTool<2708>, BottleTool<2709>, BottleTool<2710>,

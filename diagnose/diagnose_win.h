@@ -8,8 +8,9 @@
 #include "diagnose/test_routines.h"
 
 // One page of test lines on the printer the user picks, under the printer lock. 0 unless a page or
-// document call failed; a cancelled dialog or a document that cannot start also gives 0.
-DWORD RunPrinterTest(HWND owner);
+// document call failed; a cancelled dialog or a document that cannot start also gives 0, and then
+// printed (when given) is false: the test did not run.
+DWORD RunPrinterTest(HWND owner, bool *printed = nullptr);
 
 // The register and flag tests, each a sequence of 16-bit instructions whose outcome sets its flag.
 // Results start cleared.

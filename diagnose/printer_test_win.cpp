@@ -6,11 +6,15 @@
 #include "platform/printers_win.h"
 #include "report/printing.h"
 
-DWORD RunPrinterTest(HWND owner) {
+DWORD RunPrinterTest(HWND owner, bool *printed) {
     DWORD failed = 0;
     EnterCriticalSection(&g_app.printerLock);
     HDC dc = ChoosePrinter(owner);
+    if (printed)
+        *printed = false;
     if (dc && StartPrintDocument(dc, nullptr)) {
+        if (printed)
+            *printed = true;
         int lineHeight = PrintRowHeight(dc);
         // Whole lines only: a last line that would not fit is left off.
         int lines = RowsPerPage(GetDeviceCaps(dc, VERTRES), lineHeight);

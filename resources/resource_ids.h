@@ -49,6 +49,34 @@
 #define IDB_BOTTLE 1511
 #define IDB_INFO 1512
 
+// Keyboard test (dialog 12300): key caps 12301..12401, one per key; see diagnose/keyboard_test.h
+#define IDD_KEYBOARD_TEST 12300
+
+// Sound test (dialog 12500)
+#define IDD_SOUND_TEST 12500
+#define IDC_SOUND_RIGHT 12501
+#define IDC_SOUND_LEFT 12502
+#define IDC_SOUND_STEREO 12503
+
+// Joystick test (dialog 12600)
+#define IDD_JOYSTICK_TEST 12600
+#define IDC_JOYSTICK_RANGE 12601
+#define IDC_JOYSTICK_TRACKING 12602
+#define IDC_JOYSTICK_TEXT 12603
+#define IDC_JOYSTICK_SKIPPING 12604
+#define IDC_JOYSTICK_RELEASE 12605
+#define IDC_JOYSTICK_PRESS 12606
+
+// Video test control dialog (dialog 12800): the patterns 12802..12806
+#define IDD_VIDEO_TEST 12800
+#define IDC_VIDEO_TEXT 12801
+#define IDC_VIDEO_HORIZONTAL 12802
+#define IDC_VIDEO_VERTICAL 12803
+#define IDC_VIDEO_DISTORTION 12804
+#define IDC_VIDEO_COLOUR_DISTORTION 12805
+#define IDC_VIDEO_CALIBRATION 12806
+#define IDC_VIDEO_START 12807
+
 // Help window (dialog 12700) and its tour bar (dialog 12702)
 #define IDD_HELP 12700
 #define IDC_HELP_TOPICS 12701

@@ -196,6 +196,9 @@ qv_prepare_prefix() {
     # No drive for the Linux root, so no disk scan walks it; the programs' folder is drive Q:.
     rm -f "$prefix/dosdevices/z:"
     ln -sfn "$bin" "$prefix/dosdevices/q:"
+    # R: is a CD-ROM drive with no disc in it: its folder does not exist.
+    ln -sfn "$prefix/no-disc" "$prefix/dosdevices/r:"
+    wine reg add 'HKLM\Software\Wine\Drives' /v r: /d cdrom /f >/dev/null 2>&1
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
 }

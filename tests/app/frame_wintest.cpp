@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/frame_win.h"
+#include "diagnose/reports_win.h"
+#include "platform/printers_win.h"
 #include "platform/globals_win.h"
 #include "app/layout.h"
 #include "monitor/usage_win.h"
@@ -111,10 +113,25 @@ void CloseActionWindows() {
     EnumThreadWindows(GetCurrentThreadId(), CloseActionWindow, 0);
 }
 
+// While on, the Diagnose tests that wait for the user end at once and the printer test is cancelled;
+// switched off, the keyboard and sound tests the tools left open are closed.
+void AnswerDiagnoseTests(bool on) {
+    SetPrintDialogAnswerer(on ? [](HWND) -> HDC { return nullptr; } : PrintDialogAnswerer(nullptr));
+    SetMouseTestDriver(on ? [](HWND w) { PostMessageA(w, WM_RBUTTONDOWN, 0, 0); } : MouseTestDriver(nullptr));
+    SetJoystickTestDriver(on ? [](HWND d) { PostMessageA(d, WM_COMMAND, IDOK, 0); }
+                             : JoystickTestDriver(nullptr));
+    SetVideoTestDriver(on ? [](HWND d) { PostMessageA(d, WM_COMMAND, IDOK, 0); } : VideoTestDriver(nullptr),
+                       nullptr);
+    for (const char *test : {"Keyboard Test", "Sound Card Test"})
+        if (!on)
+            DestroyWindow(FindWindowA(nullptr, test));
+}
+
 TEST(Dispatch, EveryToolRunsWithItsTitles) {
     HWND bottomBefore = g_app.bottomToolbar;
     // Tile Open Windows asks first: refused, it leaves the desktop as it is.
     SetMessageAnswerer([](const char *, const char *, UINT) { return IDCANCEL; });
+    AnswerDiagnoseTests(true);
     for (int i = 0; i < kToolCount; ++i) {
         const ToolInfo &tool = ToolByIndex(i);
         SCOPED_TRACE(tool.id);
@@ -126,6 +143,7 @@ TEST(Dispatch, EveryToolRunsWithItsTitles) {
     }
     EXPECT_EQ(g_app.bottomToolbar, bottomBefore) << "running a tool leaves the bottom toolbar alone";
     SetMessageAnswerer(nullptr);
+    AnswerDiagnoseTests(false);
     CloseMonitors(); // the Monitor tools opened their windows, the Action tools theirs
     CloseActionWindows();
     // Running 3305 twice in the loop above would leave its mark where it was; once more flips it.
@@ -206,6 +224,7 @@ TEST(Toolbars, TopToolbarHasFourteenButtonsInOrder) {
 TEST(Toolbars, EachFamilyButtonShowsItsBottomToolbar) {
     // Tile Open Windows asks first: refused, it leaves the desktop as it is.
     SetMessageAnswerer([](const char *, const char *, UINT) { return IDCANCEL; });
+    AnswerDiagnoseTests(true);
     for (int f = 0; f < kFamilyCount; ++f) {
         const FamilyInfo &family = FamilyAt(f);
         SCOPED_TRACE(family.name);
@@ -231,6 +250,7 @@ TEST(Toolbars, EachFamilyButtonShowsItsBottomToolbar) {
         }
     }
     SetMessageAnswerer(nullptr);
+    AnswerDiagnoseTests(false);
     CloseMonitors();
     CloseActionWindows();
     // Bottle's buttons show images 2 to 19 of its strip.

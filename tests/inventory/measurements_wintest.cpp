@@ -112,7 +112,7 @@ TEST_F(MeasuredStagesOnWine, FillTheRecordWithTheTestMachine) {
 
     EXPECT_EQ(r.fixedDisks, 2);
     EXPECT_EQ(r.floppyDrives, 0);
-    EXPECT_EQ(r.cdromDrives, 0);
+    EXPECT_EQ(r.cdromDrives, 1); // R:, without a disc
     EXPECT_GT(r.fixedDiskSize[0], 0u);
     EXPECT_GT(r.fixedDiskSize[1], 0u);
     for (int n = 1; n <= 4; ++n)
