@@ -94,6 +94,9 @@ void WriteCpuReport(ReportBuffer &report, const EquipmentRecord &e, const CpuRep
         AddReportLine(report, "Chip\t\003Pentium");
     else
         AddReportLine(report, "Chip\t\003%d", e.cpuType);
+    // Processors of the last twenty years tell their name; the record holds it where one was told.
+    if (e.processorName[0])
+        AddReportLine(report, "Processor Name\t\003%s", e.processorName);
     AddReportLine(report, "Rated Speed\t\003%d mHz", e.standardClock);
     AddReportLine(report, "Measured Speed\t\003%d mHz", e.rawClock);
     AddReportLine(report, "Measured Power\t\003%.2f", e.rawClockRating);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <memory>
 #include <string>
 
@@ -238,6 +240,18 @@ TEST(DiagnoseReports, ATestThatDidNotRunIsNeverPassed) {
     report = NewReport();
     WritePrinterReport(*report, nullptr, 0, kTestNotRun);
     EXPECT_EQ(Lines(*report).back(), "Page Eject Test\t\003Not tested");
+}
+
+TEST(DiagnoseReports, TheProcessorsNameWhereItIsKnown) {
+    auto e = FixtureMachine("id_pci_desktop.reg", 586);
+    CpuReportFacts facts = {};
+    auto report = NewReport();
+    WriteCpuReport(*report, *e, facts);
+    EXPECT_EQ(Lines(*report)[2].rfind("Rated Speed\t", 0), 0u) << "no name line without a name";
+    snprintf(e->processorName, sizeof e->processorName, "%s", "AMD EPYC");
+    report = NewReport();
+    WriteCpuReport(*report, *e, facts);
+    EXPECT_EQ(Lines(*report)[2], "Processor Name\t\003AMD EPYC");
 }
 
 } // namespace
