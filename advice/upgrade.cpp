@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <strings.h>
 
 #include "platform/utilities.h"
 
@@ -22,13 +23,6 @@ int32_t Truncate(double value) {
 
 int32_t Clamp(int32_t value, int32_t low, int32_t high) {
     return value < low ? low : value > high ? high : value;
-}
-
-bool SameTextIgnoringCase(const char *a, const char *b) {
-    for (; *a && *b; ++a, ++b)
-        if (toupper(static_cast<unsigned char>(*a)) != toupper(static_cast<unsigned char>(*b)))
-            return false;
-    return *a == *b;
 }
 
 // An upper-case copy of a fixed name field, which need not be terminated.
@@ -160,7 +154,7 @@ int32_t SoundScore(const EquipmentRecord &equipment) {
     memcpy(name, equipment.soundCardName, sizeof equipment.soundCardName);
     int32_t score = 0;
     for (const auto &card : kCards)
-        if (SameTextIgnoringCase(name, card.name))
+        if (strcasecmp(name, card.name) == 0)
             score = card.score;
     if (equipment.waveOutName[0])
         ++score;

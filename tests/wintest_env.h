@@ -14,6 +14,10 @@ void CloseMonitors();
 // The lines of the program's Quick Help text with this resource id (empty when there is none).
 std::vector<std::string> QuickHelpLines(int id);
 
+// Starts notepad.exe and waits until it takes input; false when it did not start. EndProgram ends it.
+bool StartNotepad(PROCESS_INFORMATION *process);
+void EndProgram(PROCESS_INFORMATION &process);
+
 // Sends the command to the main window as the menu and the toolbars do, then handles what it posted.
 void Command(int id);
 // The window's text (at most 511 characters).

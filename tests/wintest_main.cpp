@@ -87,6 +87,24 @@ testing::AssertionResult ClickFindsOwnCaption(const std::vector<std::string> &he
 
 } // namespace
 
+bool StartNotepad(PROCESS_INFORMATION *process) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    char commandLine[] = "notepad.exe";
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        process))
+        return false;
+    WaitForInputIdle(process->hProcess, 10000);
+    return true;
+}
+
+void EndProgram(PROCESS_INFORMATION &process) {
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+}
+
 void PumpMessages() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

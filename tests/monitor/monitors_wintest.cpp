@@ -230,13 +230,8 @@ TEST_F(MonitorTest, SamplerTicksRedrawOpenMonitors) {
 
 // A program with a visible captioned window gets a row; the window keeps only the filled rows.
 TEST_F(MonitorTest, PriorityMapListsCaptionedProgramsAndFitsItsRows) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    char commandLine[] = "notepad.exe";
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
-    WaitForInputIdle(process.hProcess, 10000);
+    ASSERT_TRUE(StartNotepad(&process));
     Command(2804);
     HWND map = g_monitorWindow[kPriorityMap];
     ASSERT_NE(map, nullptr);
@@ -287,10 +282,7 @@ TEST_F(MonitorTest, PriorityMapListsCaptionedProgramsAndFitsItsRows) {
     EXPECT_EQ(shrunk.top, full.top);
     EXPECT_EQ(shrunk.right - shrunk.left, full.right - full.left);
     EXPECT_EQ(shrunk.bottom - shrunk.top, label.top - shrunk.top + GetSystemMetrics(SM_CYFIXEDFRAME));
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    EndProgram(process);
     // Notepad's row is gone at the next update and the window shrinks by a row.
     NewData(map);
     for (int r = 0; r < kPriorityRows; ++r)

@@ -265,13 +265,8 @@ TEST(UsageHook, CountsRealInputWhileInstalled) {
 
 // Keys typed into another program count as well: the low-level hooks see every program's input.
 TEST(UsageHook, CountsInputTypedIntoAnotherProgram) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    char commandLine[] = "notepad.exe";
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
-    WaitForInputIdle(process.hProcess, 10000);
+    ASSERT_TRUE(StartNotepad(&process));
     ProcessCaption notepad = {};
     for (int wait = 0; wait < 100 && !notepad.window; ++wait, Sleep(50))
         FindProcessCaption(process.dwProcessId, &notepad);
@@ -287,9 +282,7 @@ TEST(UsageHook, CountsInputTypedIntoAnotherProgram) {
         Sleep(20);
     }
     RemoveUsageHook();
-    TerminateProcess(process.hProcess, 0);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    EndProgram(process);
     EXPECT_EQ(g_input.keystrokes, before.keystrokes + 2);
     EXPECT_EQ(g_input.functionKeys, before.functionKeys + 1);
 }
