@@ -1,0 +1,16 @@
+// The Windows side of the benchmarks: the process's own CPU time and memory counters, read the way
+// the program would read them on Windows (not Wine's process size).
+#pragma once
+
+#include <windows.h>
+
+// User plus kernel time of a process, in seconds (the current one by default).
+double ProcessCpuSeconds(HANDLE process = GetCurrentProcess());
+
+// The process's own counters: private bytes, GDI and USER objects.
+struct ProcessCounters {
+    double privateBytes;
+    unsigned gdiObjects;
+    unsigned userObjects;
+};
+ProcessCounters ReadProcessCounters(HANDLE process = GetCurrentProcess());
