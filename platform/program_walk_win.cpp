@@ -61,26 +61,19 @@ std::string Pattern(const std::string &folder, const char *wildcard) {
     return p + wildcard;
 }
 
-void SearchPrograms(Walk &walk, const std::string &folder) {
-    std::string pattern = Pattern(folder, "*.exe");
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-            continue;
-        if ((found.dwFileAttributes & (FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_ARCHIVE)) == 0)
-            continue;
-        found.cFileName[sizeof found.cFileName - 1] = '\0';
-        ++walk.counts.files;
-        walk.visit(folder.c_str(), found, walk.context);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
+// Whether the name ends in ".exe" (any case): what the pattern "*.exe" finds, by the long name or the
+// short one.
+bool IsProgramName(const WIN32_FIND_DATAA &found) {
+    auto endsInExe = [](const char *name) {
+        size_t length = strlen(name); // both names end within their arrays
+        return length > 4 && _stricmp(name + length - 4, ".exe") == 0;
+    };
+    return endsInExe(found.cFileName) || endsInExe(found.cAlternateFileName);
 }
 
-// Queues the folder's sub-folders (names not beginning with "."), in the order the system lists them.
-void QueueSubfolders(Walk &walk, const PendingFolder &folder) {
+// One listing of the folder: its programs are visited in the order the system lists them, and its
+// sub-folders (names not beginning with ".") are queued to be entered in that order.
+void SearchFolder(Walk &walk, const PendingFolder &folder) {
     std::string pattern = Pattern(folder.path, "*.*");
     WIN32_FIND_DATAA found;
     HANDLE find = FindFirstFileA(pattern.c_str(), &found);
@@ -88,13 +81,22 @@ void QueueSubfolders(Walk &walk, const PendingFolder &folder) {
         return;
     size_t firstNew = walk.pending.size();
     do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 || found.cFileName[0] == '.')
+        found.cFileName[sizeof found.cFileName - 1] = '\0';
+        found.cAlternateFileName[sizeof found.cAlternateFileName - 1] = '\0';
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            if ((found.dwFileAttributes & (FILE_ATTRIBUTE_NORMAL | FILE_ATTRIBUTE_ARCHIVE)) == 0 ||
+                !IsProgramName(found))
+                continue;
+            ++walk.counts.files;
+            walk.visit(folder.path.c_str(), found, walk.context);
+            continue;
+        }
+        if (found.cFileName[0] == '.')
             continue;
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
             ++walk.counts.loopsSkipped;
             continue;
         }
-        found.cFileName[sizeof found.cFileName - 1] = '\0';
         std::string child = folder.path;
         if (child.back() != '\\')
             child += '\\';
@@ -121,8 +123,7 @@ void WalkFrom(Walk &walk, const char *root) {
             continue;
         }
         ++walk.counts.directories;
-        SearchPrograms(walk, folder.path);
-        QueueSubfolders(walk, folder);
+        SearchFolder(walk, folder);
     }
 }
 

@@ -25,6 +25,35 @@ bool ReadFileBytes(void *context, uint32_t offset, unsigned char *out, size_t si
     return true;
 }
 
+// A file's first bytes, read once: the DOS header and, in most programs, the new-style header after it
+// come from one read. Reads past them go to the file.
+struct HeadedFile {
+    HANDLE file;
+    unsigned char head[512];
+    size_t headSize;
+    bool headRead;
+};
+
+bool ReadHeadedFile(void *context, uint32_t offset, unsigned char *out, size_t size, size_t *got) {
+    HeadedFile &f = *static_cast<HeadedFile *>(context);
+    if (!f.headRead) {
+        DWORD read = 0;
+        if (!ReadFile(f.file, f.head, sizeof f.head, &read, nullptr))
+            return ReadFileBytes(f.file, offset, out, size, got);
+        f.headSize = read;
+        f.headRead = true;
+    }
+    // Within the bytes read, or the whole file is in them: answered from them.
+    if (offset + size <= f.headSize || f.headSize < sizeof f.head) {
+        size_t available = offset < f.headSize ? f.headSize - offset : 0;
+        *got = size < available ? size : available;
+        if (*got)
+            memcpy(out, f.head + offset, *got);
+        return true;
+    }
+    return ReadFileBytes(f.file, offset, out, size, got);
+}
+
 struct FileTimes {
     FILETIME created, accessed, written;
 };
@@ -77,6 +106,24 @@ ExecutableKind ClassifyKeepingTimes(const char *path, FileTimes *times, bool *ti
     return kind;
 }
 
+// The same with the times the folder listing gave: one opening reads the headers and puts the times
+// back. Where the file cannot be opened to write its attributes, it is read without, and its times
+// are put back as ClassifyKeepingTimes would (that opening fails the same way).
+ExecutableKind ClassifyListedFile(const char *path, const WIN32_FIND_DATAA &found) {
+    HANDLE file = CreateFileA(path, GENERIC_READ | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        ExecutableKind kind = ClassifyOpenFile(path);
+        RestoreFileTimes(path, {found.ftCreationTime, found.ftLastAccessTime, found.ftLastWriteTime});
+        return kind;
+    }
+    HeadedFile headed = {file, {}, 0, false};
+    ExecutableKind kind = ClassifyExecutable({ReadHeadedFile, &headed});
+    SetFileTime(file, &found.ftCreationTime, &found.ftLastAccessTime, &found.ftLastWriteTime);
+    CloseHandle(file);
+    return kind;
+}
+
 struct InventoryScan {
     ReportBuffer *report;
     ExecutableKind kind;
@@ -94,19 +141,16 @@ void VisitProgram(const char *directory, const WIN32_FIND_DATAA &found, void *co
     char path[MAX_PATH * 2];
     if (!JoinProgramPath(directory, found.cFileName, path, sizeof path))
         return;
-    FileTimes times = {};
-    bool timesRead = false;
-    ExecutableKind kind = ClassifyKeepingTimes(path, &times, &timesRead);
-    if (kind != scan.kind)
+    if (ClassifyListedFile(path, found) != scan.kind)
         return;
     if (scan.report->count == 0)
         AddProgramHeading(*scan.report);
-    ProgramEntry entry = {found.cFileName, found.nFileSizeLow, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, directory};
-    if (timesRead) {
-        entry.created = DateOf(times.created);
-        entry.accessed = DateOf(times.accessed);
-        entry.written = DateOf(times.written);
-    }
+    ProgramEntry entry = {found.cFileName,
+                          found.nFileSizeLow,
+                          DateOf(found.ftCreationTime),
+                          DateOf(found.ftLastAccessTime),
+                          DateOf(found.ftLastWriteTime),
+                          directory};
     AddProgramLine(*scan.report, entry);
 }
 
