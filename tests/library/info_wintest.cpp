@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,7 @@ TEST(InfoLibrary, ReferenceTablesHaveTheirCountsAndLayouts) {
         {InfoFileExtensions, IDR_FILE_EXTENSIONS, 3257, 102, 1, 2, 2, "\006Extension\t\006File Type"},
         {InfoSystemErrors, IDR_SYSTEM_ERRORS, 3258, 353, 1, 3, 3, "\006Code\t\006Hardware\t\006Description"},
         {InfoWindowsShortcuts, IDR_WINDOWS_SHORTCUTS, 3260, 170, 21, 1, 2, "\006BASIC COMMANDS"},
+        {InfoWindowsFiles, IDR_WINDOWS_FILES, 3259, 1175, 59, 2, 2, "\006.000\t\006COMPRESSED VOLUME FILES"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.resource);
@@ -76,6 +79,27 @@ TEST(InfoLibrary, ReferenceTablesHaveTheirCountsAndLayouts) {
         }
         EXPECT_EQ(static_cast<int>(headings.size()), c.headings);
         ExpectClicksFindCaptions(c.helpId, headings);
+    }
+}
+
+// Each block of the Windows 95 Files table is headed by its extension (with the dot) and the kind of
+// file in capitals, and lists only files of that extension.
+TEST(InfoLibrary, WindowsFilesBlocksHoldTheirOwnExtension) {
+    std::string extension;
+    for (const std::string &line : RunTool(InfoWindowsFiles)) {
+        size_t tab = line.find('\t');
+        ASSERT_NE(tab, std::string::npos) << line;
+        if (line[0] == '\006') {
+            extension = line.substr(1, tab - 1);
+            std::string kind = line.substr(tab + 2);
+            EXPECT_EQ(extension[0], '.') << line;
+            EXPECT_TRUE(std::none_of(kind.begin(), kind.end(), ::islower)) << line;
+        } else {
+            std::string name = line.substr(0, tab);
+            EXPECT_TRUE(name.size() > extension.size() &&
+                        _stricmp(name.c_str() + name.size() - extension.size(), extension.c_str()) == 0)
+                << line;
+        }
     }
 }
 
