@@ -10,7 +10,13 @@ double ProcessCpuSeconds(HANDLE process = GetCurrentProcess());
 // The process's own counters: private bytes, GDI and USER objects.
 struct ProcessCounters {
     double privateBytes;
+    double workingSet;
+    double committedPrivate; // committed private regions, summed from VirtualQueryEx
     unsigned gdiObjects;
     unsigned userObjects;
 };
+// The committed private memory of a process, region by region: what Windows counts as private bytes,
+// whatever the memory counters of the system fill in.
+double CommittedPrivateBytes(HANDLE process);
+
 ProcessCounters ReadProcessCounters(HANDLE process = GetCurrentProcess());

@@ -126,6 +126,8 @@ void ShowReportLines(int count) {
     if (count > kReportSlots)
         count = kReportSlots;
     SendMessageA(g_app.mainScreen, WM_SETREDRAW, FALSE, 0);
+    // Room for every item at once, instead of the list growing step by step.
+    SendMessageA(g_app.mainScreen, LB_INITSTORAGE, static_cast<WPARAM>(count), 0);
     for (int i = 0; i < count; ++i)
         SendMessageA(g_app.mainScreen, LB_ADDSTRING, 0, static_cast<LPARAM>(i));
     SendMessageA(g_app.mainScreen, WM_SETREDRAW, TRUE, 0);
