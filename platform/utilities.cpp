@@ -164,13 +164,19 @@ void QuickSort(int first, int last, bool (*less)(void *context, int i, int j),
             swap(context, last, first);
         if (less(context, middle, last))
             swap(context, middle, last);
-        int store = first;
-        for (int i = first; i < last; ++i) {
-            if (less(context, i, last)) {
-                if (i != store)
-                    swap(context, i, store);
+        // Both scans stop at items equal to the pivot and swap them, so runs of equal items split in
+        // the middle instead of one at a time.
+        int store = first, j = last - 1;
+        for (;;) {
+            while (less(context, store, last))
                 ++store;
-            }
+            while (j > first && less(context, last, j))
+                --j;
+            if (store >= j)
+                break;
+            swap(context, store, j);
+            ++store;
+            --j;
         }
         if (store != last)
             swap(context, store, last);

@@ -108,11 +108,12 @@ TEST(QuickSort, SortsRandomInputsAndSubrangesOnlyAndSortedInputFast) {
     QuickSort(1, 4, LessAt, SwapAt, &values);
     QuickSort(6, 5, LessAt, SwapAt, &values);
     EXPECT_EQ(values, (std::vector<int>{9, 2, 3, 4, 5, 1, 0}));
-    // The median of three keeps sorted and reversed input fast: nowhere near n * n / 2 comparisons.
-    for (int step : {1, -1}) {
+    // The median of three keeps sorted and reversed input fast, and equal items split in the middle:
+    // nowhere near n * n / 2 comparisons.
+    for (int step : {1, -1, 0}) {
         values.clear();
         for (int i = 0; i < 2000; ++i)
-            values.push_back(step * i);
+            values.push_back(step * i + (step == 0 ? i % 2 : 0));
         g_comparisons = 0;
         QuickSort(0, 1999, LessAt, SwapAt, &values);
         EXPECT_TRUE(std::is_sorted(values.begin(), values.end()) && g_comparisons < 60000) << g_comparisons;
