@@ -5,6 +5,9 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/globals_win.h"
 #include "platform/toolhelp_win.h"
@@ -36,13 +39,23 @@ template <typename Visit> void ForEachProcess(Visit visit) {
                   [&](const PROCESSENTRY32 &process) { return RoomInReport(*g_report) && visit(process); });
 }
 
-// The threads of a thread snapshot that belong to the process.
-template <typename Visit> void ForEachThreadOf(DWORD processId, Visit visit) {
+// Every thread of one thread snapshot, taken once per report: each process's threads are picked
+// from it rather than from a snapshot of their own.
+std::vector<THREADENTRY32> TakeThreads() {
+    std::vector<THREADENTRY32> threads;
     WalkThreads([&](const THREADENTRY32 &thread) {
-        if (thread.th32OwnerProcessID == processId)
-            visit(thread);
+        threads.push_back(thread);
         return true;
     });
+    return threads;
+}
+
+// The threads of the snapshot that belong to the process.
+template <typename Visit>
+void ForEachThreadOf(const std::vector<THREADENTRY32> &threads, DWORD processId, Visit visit) {
+    for (const THREADENTRY32 &thread : threads)
+        if (thread.th32OwnerProcessID == processId)
+            visit(thread);
 }
 
 // Sums the blocks of every heap of the process by their flags. Blocks are walked only for a heap
@@ -110,6 +123,7 @@ void ExploreProcessList(HWND) {
     BeginProcessList(*g_report);
     unsigned long processes = 0;
     unsigned long threadTotal = 0;
+    std::vector<THREADENTRY32> allThreads = TakeThreads();
     ForEachProcess([&](const PROCESSENTRY32 &process) {
         DWORD id = process.th32ProcessID;
         MODULEENTRY32 main = MainModuleOf(id);
@@ -121,7 +135,7 @@ void ExploreProcessList(HWND) {
         unsigned long moduleCount = 0;
         EachModule(modules, [&](const MODULEENTRY32 &) { return ++moduleCount, true; });
         unsigned long threads = 0;
-        ForEachThreadOf(id, [&](const THREADENTRY32 &) { ++threads; });
+        ForEachThreadOf(allThreads, id, [&](const THREADENTRY32 &) { ++threads; });
         ++processes;
         threadTotal += threads;
 
@@ -185,7 +199,8 @@ void ExplorePriorityList(HWND) {
     }
     ShowAnalyzingBox();
     BeginReport(*g_report);
-    ForEachProcess([](const PROCESSENTRY32 &process) {
+    std::vector<THREADENTRY32> allThreads = TakeThreads();
+    ForEachProcess([&](const PROCESSENTRY32 &process) {
         DWORD id = process.th32ProcessID;
         char name[MAX_MODULE_NAME32 + 1];
         ProcessNameOf(id, name, sizeof name);
@@ -196,7 +211,7 @@ void ExplorePriorityList(HWND) {
             CloseHandle(handle);
         }
         WritePriorityHeader(*g_report, name, word);
-        ForEachThreadOf(id, [](const THREADENTRY32 &thread) {
+        ForEachThreadOf(allThreads, id, [](const THREADENTRY32 &thread) {
             char caption[256];
             ThreadWindowCaption(thread.th32ThreadID, caption);
             WritePriorityThreadLine(*g_report, caption, thread.th32ThreadID, thread.tpBasePri,
@@ -211,8 +226,26 @@ void ExplorePriorityList(HWND) {
 
 namespace {
 
-BOOL CALLBACK WindowListEntry(HWND window, LPARAM lineCount) {
-    ReportBuffer &report = *reinterpret_cast<ReportBuffer *>(lineCount);
+// The Window List's report and the names of the processes met so far: one module snapshot per owning
+// process, however many windows it has.
+struct WindowListScan {
+    ReportBuffer *report;
+    std::vector<std::pair<DWORD, std::string>> owners;
+};
+
+const char *OwnerName(WindowListScan &scan, DWORD processId) {
+    for (const auto &owner : scan.owners)
+        if (owner.first == processId)
+            return owner.second.c_str();
+    char name[MAX_MODULE_NAME32 + 1];
+    ProcessNameOf(processId, name, sizeof name);
+    scan.owners.emplace_back(processId, name);
+    return scan.owners.back().second.c_str();
+}
+
+BOOL CALLBACK WindowListEntry(HWND window, LPARAM context) {
+    WindowListScan &scan = *reinterpret_cast<WindowListScan *>(context);
+    ReportBuffer &report = *scan.report;
     if (!RoomInReport(report))
         return FALSE; // the last line will say the report was cut
     char text[257] = {};
@@ -220,8 +253,7 @@ BOOL CALLBACK WindowListEntry(HWND window, LPARAM lineCount) {
     CleanOutsideText(text);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    char owner[MAX_MODULE_NAME32 + 1];
-    ProcessNameOf(processId, owner, sizeof owner);
+    const char *owner = OwnerName(scan, processId);
     RECT outer = {};
     RECT client = {};
     GetWindowRect(window, &outer);
@@ -254,6 +286,7 @@ void ExploreWindowList(HWND) {
     }
     ShowAnalyzingBox();
     BeginReport(*g_report);
-    EnumWindows(WindowListEntry, reinterpret_cast<LPARAM>(g_report));
+    WindowListScan scan = {g_report, {}};
+    EnumWindows(WindowListEntry, reinterpret_cast<LPARAM>(&scan));
     Finish();
 }
