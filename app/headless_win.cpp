@@ -1,5 +1,6 @@
 // Headless runs for scripts and tests: /list prints the catalogue, /report runs tools and prints their
-// report lines. No pictures, no waits, no usage hook, no data thread, and sysstats.dat is never written.
+// report lines. No pictures, no waits, no usage hook, no data thread, and sysstats.dat is never written;
+// the hardware inventory is taken only when a tool to run reads it.
 #include <windows.h>
 #include <commctrl.h>
 #include <fcntl.h>
@@ -10,6 +11,7 @@
 
 #include "app/command_line.h"
 #include "app/frame_win.h"
+#include "app/startup_needs.h"
 #include "platform/globals_win.h"
 #include "platform/utilities_win.h"
 #include "inventory/equipment.h"
@@ -84,7 +86,9 @@ void PrintLine(void *out, const char *line) {
     fprintf(static_cast<FILE *>(out), "%s\n", line);
 }
 
-void StartHeadless() {
+// The start-up of a normal run without its pictures and waits; the equipment record is filled only
+// when a tool to run reads it (see startup_needs.h).
+void StartHeadless(bool equipment) {
     RegisterMainClass(kHeadlessClass);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -95,8 +99,10 @@ void StartHeadless() {
     InitializeStage();
     InitializeHistoryLock();
     LoadHistory();
-    RunDeviceWalk(g_app.main);
-    RunMeasurements(g_app.main);
+    if (equipment) {
+        RunDeviceWalk(g_app.main);
+        RunMeasurements(g_app.main);
+    }
     InitializeCriticalSection(&g_app.printerLock);
 }
 
@@ -146,12 +152,12 @@ int RunHeadless(int argc, const char *const *argv) {
         LoadHistory();
         WriteHistoryCsv(*g_history, PrintLine, out);
     } else if (request.mode == kHeadlessEquipment) {
-        StartHeadless();
+        StartHeadless(true);
         WriteEquipmentFields(*g_equipment, PrintLine, out);
         if (g_app.main)
             DestroyWindow(g_app.main);
     } else {
-        StartHeadless();
+        StartHeadless(AnyToolReadsEquipment(request.tools, request.toolCount));
         for (int i = 0; i < request.toolCount; ++i)
             PrintReport(out, request.tools[i], request.raw);
         if (g_app.main)

@@ -96,6 +96,10 @@ void FormatRegistryValue(uint32_t type, const unsigned char *data, size_t length
     }
 }
 
+void FormatQueriedValue(uint32_t type, const unsigned char *data, size_t length, char *out, size_t size) {
+    FormatRegistryValue(type, data, length < kQueriedValueBytes ? length : kQueriedValueBytes, out, size);
+}
+
 int ReadDeviceRecord(const RegistryAccess &registry, const char *path, DeviceRecord *record) {
     *record = DeviceRecord{};
     void *key = registry.open(registry.context, path);

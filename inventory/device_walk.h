@@ -36,6 +36,11 @@ struct RegistryAccess {
     // May be null (then only the text above can be read).
     int (*queryRaw)(void *context, void *key, const char *value, uint32_t *type, unsigned char *out,
                     size_t size);
+    // Value number index of an open key, in the registry's order: its name (cut to nameSize - 1), type
+    // and bytes (at most dataSize of them). Returns the value's whole length (more than dataSize when
+    // it was cut), -1 when there is no value of that number. May be null (then no copy can be made).
+    int (*valueAt)(void *context, void *key, int index, char *name, size_t nameSize, uint32_t *type,
+                   unsigned char *data, size_t dataSize);
 };
 
 // Registry value types, numbered as Windows numbers them.
@@ -51,6 +56,10 @@ enum RegistryValueType : uint32_t {
 // terminator, with bytes 1-31 made spaces; a DWORD of at least four bytes in unsigned decimal; any
 // other type as hex pairs ("0a 00 ff"). Cut to size - 1 characters and always terminated.
 void FormatRegistryValue(uint32_t type, const unsigned char *data, size_t length, char *out, size_t size);
+// A value as the text query gives it: read into a 255-byte buffer, so only its first 254 bytes count,
+// then formatted as above.
+constexpr size_t kQueriedValueBytes = 254;
+void FormatQueriedValue(uint32_t type, const unsigned char *data, size_t length, char *out, size_t size);
 
 enum MatchMode {
     kMatchInstanceName = 1,

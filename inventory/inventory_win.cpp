@@ -32,7 +32,11 @@ void RunDeviceWalk(HWND) {
                         processor.type,
                         GetSystemMetrics(SM_SLOWMACHINE),
                         processor.fpuBuiltIn};
-    RunRegistryStages(DeviceRegistryAccess(), *g_equipment, hooks);
+    // The stages make dozens of walks over the whole tree: they all read one copy of it, taken here,
+    // instead of asking the registry for every instance key again.
+    RegistryTree *tree = ReadDeviceTreeOnce();
+    RunRegistryStages(tree ? TreeRegistryAccess(tree) : DeviceRegistryAccess(), *g_equipment, hooks);
+    FreeRegistryTree(tree);
 }
 
 void RunMeasurements(HWND main) {

@@ -12,14 +12,16 @@
 
 struct RegistryValue {
     std::string name;
-    std::string text;  // as the text query gives it
     uint32_t type;     // kRegistryString, kRegistryDword, ...
     std::string bytes; // the data as stored
 };
 
 struct RegistryNode {
     std::string name;
-    std::vector<std::unique_ptr<RegistryNode>> children; // kept sorted by name, ignoring case
+    // In enumeration order: sorted by name, ignoring case, for trees read from text; the order of the
+    // registry they came from for copies.
+    std::vector<std::unique_ptr<RegistryNode>> children;
+    std::vector<RegistryNode *> byName; // the same, sorted by name ignoring case, for lookups
     std::vector<RegistryValue> values;
 };
 
@@ -40,21 +42,34 @@ bool LessIgnoringCase(const std::string &a, const std::string &b) {
     return a.size() < b.size();
 }
 
-RegistryNode *Child(RegistryNode *node, const std::string &name, bool create) {
-    for (auto &child : node->children)
-        if (strcasecmp(child->name.c_str(), name.c_str()) == 0)
-            return child.get();
-    if (!create)
-        return nullptr;
+bool NodeBefore(const RegistryNode *node, const std::string &name) {
+    return LessIgnoringCase(node->name, name);
+}
+
+// A new child: in name order for trees read from text, after the others for copies.
+RegistryNode *AddChild(RegistryNode *node, const std::string &name, bool sorted) {
     auto child = std::make_unique<RegistryNode>();
     child->name = name;
     RegistryNode *added = child.get();
-    auto at = std::lower_bound(node->children.begin(), node->children.end(), name,
-                               [](const std::unique_ptr<RegistryNode> &c, const std::string &n) {
-                                   return LessIgnoringCase(c->name, n);
-                               });
-    node->children.insert(at, std::move(child));
+    auto byName = std::lower_bound(node->byName.begin(), node->byName.end(), name, NodeBefore);
+    node->byName.insert(byName, added);
+    if (sorted) {
+        auto at = std::lower_bound(node->children.begin(), node->children.end(), name,
+                                   [](const std::unique_ptr<RegistryNode> &c, const std::string &n) {
+                                       return LessIgnoringCase(c->name, n);
+                                   });
+        node->children.insert(at, std::move(child));
+    } else {
+        node->children.push_back(std::move(child));
+    }
     return added;
+}
+
+RegistryNode *Child(RegistryNode *node, const std::string &name, bool create) {
+    auto at = std::lower_bound(node->byName.begin(), node->byName.end(), name, NodeBefore);
+    if (at != node->byName.end() && !LessIgnoringCase(name, (*at)->name))
+        return *at;
+    return create ? AddChild(node, name, true) : nullptr;
 }
 
 RegistryNode *Find(RegistryTree *tree, const char *path, bool create) {
@@ -95,15 +110,12 @@ const char *ReadQuoted(const char *p, std::string &out) {
 }
 
 void StoreValue(RegistryNode *node, const std::string &name, uint32_t type, const std::string &bytes) {
-    char text[256];
-    FormatRegistryValue(type, reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size(), text,
-                        sizeof text);
     for (auto &v : node->values)
         if (strcasecmp(v.name.c_str(), name.c_str()) == 0) {
-            v = {v.name, text, type, bytes};
+            v = {v.name, type, bytes};
             return;
         }
-    node->values.push_back({name, text, type, bytes});
+    node->values.push_back({name, type, bytes});
 }
 
 // "hex:", "hex(7):" and the like: the type in brackets (binary without), then bytes as comma-separated
@@ -265,25 +277,84 @@ bool TreeSubkeyName(void *, void *key, int index, char *name, size_t size) {
     return true;
 }
 
-bool TreeQueryValue(void *, void *key, const char *value, char *out, size_t size) {
+const RegistryValue *FindValue(void *key, const char *name) {
     for (auto &v : static_cast<RegistryNode *>(key)->values)
-        if (strcasecmp(v.name.c_str(), value) == 0) {
-            if (size)
-                snprintf(out, size, "%s", v.text.c_str());
-            return true;
-        }
-    return false;
+        if (strcasecmp(v.name.c_str(), name) == 0)
+            return &v;
+    return nullptr;
+}
+
+bool TreeQueryValue(void *, void *key, const char *value, char *out, size_t size) {
+    const RegistryValue *v = FindValue(key, value);
+    if (!v)
+        return false;
+    FormatQueriedValue(v->type, reinterpret_cast<const unsigned char *>(v->bytes.data()), v->bytes.size(),
+                       out, size);
+    return true;
 }
 
 int TreeQueryRaw(void *, void *key, const char *value, uint32_t *type, unsigned char *out, size_t size) {
-    for (auto &v : static_cast<RegistryNode *>(key)->values)
-        if (strcasecmp(v.name.c_str(), value) == 0) {
-            *type = v.type;
-            size_t n = v.bytes.size() < size ? v.bytes.size() : size;
-            memcpy(out, v.bytes.data(), n);
-            return static_cast<int>(n);
+    const RegistryValue *v = FindValue(key, value);
+    if (!v)
+        return -1;
+    *type = v->type;
+    size_t n = v->bytes.size() < size ? v->bytes.size() : size;
+    memcpy(out, v->bytes.data(), n);
+    return static_cast<int>(n);
+}
+
+int TreeValueAt(void *, void *key, int index, char *name, size_t nameSize, uint32_t *type,
+                unsigned char *data, size_t dataSize) {
+    const auto &values = static_cast<RegistryNode *>(key)->values;
+    if (index < 0 || index >= static_cast<int>(values.size()))
+        return -1;
+    const RegistryValue &v = values[index];
+    if (nameSize)
+        snprintf(name, nameSize, "%s", v.name.c_str());
+    *type = v.type;
+    memcpy(data, v.bytes.data(), v.bytes.size() < dataSize ? v.bytes.size() : dataSize);
+    return static_cast<int>(v.bytes.size());
+}
+
+// Registry value names are at most 16,383 characters.
+constexpr size_t kValueNameSize = 16384;
+
+// Copies the values of an open key of the source, and its subkeys down to `levels` more levels.
+void CopyKey(const RegistryAccess &source, void *key, const std::string &path, RegistryNode *node, int levels,
+             std::vector<char> &name, std::string &data) {
+    for (int i = 0;; ++i) {
+        uint32_t type = 0;
+        auto bytes = reinterpret_cast<unsigned char *>(&data[0]);
+        int length =
+            source.valueAt(source.context, key, i, name.data(), name.size(), &type, bytes, data.size());
+        if (length > static_cast<int>(data.size())) {
+            data.resize(static_cast<size_t>(length));
+            bytes = reinterpret_cast<unsigned char *>(&data[0]);
+            length =
+                source.valueAt(source.context, key, i, name.data(), name.size(), &type, bytes, data.size());
         }
-    return -1;
+        if (length < 0)
+            break;
+        // A value that grew again between the two reads keeps what fitted.
+        size_t kept = static_cast<size_t>(length) < data.size() ? static_cast<size_t>(length) : data.size();
+        StoreValue(node, name.data(), type, data.substr(0, kept));
+    }
+    if (levels <= 0)
+        return;
+    int count = source.subkeyCount(source.context, key);
+    for (int i = 0; i < count; ++i) {
+        char childName[256];
+        if (!source.subkeyName(source.context, key, i, childName, sizeof childName))
+            continue;
+        std::string childPath = path + "\\" + childName;
+        void *child = source.open(source.context, childPath.c_str());
+        if (!child)
+            continue;
+        RegistryNode *copy = Child(node, childName, false);
+        CopyKey(source, child, childPath, copy ? copy : AddChild(node, childName, false), levels - 1, name,
+                data);
+        source.close(source.context, child);
+    }
 }
 
 } // namespace
@@ -302,8 +373,22 @@ void FreeRegistryTree(RegistryTree *tree) {
 }
 
 RegistryAccess TreeRegistryAccess(RegistryTree *tree) {
-    return RegistryAccess{tree,           TreeOpen,       TreeClose,   TreeSubkeyCount,
-                          TreeSubkeyName, TreeQueryValue, TreeQueryRaw};
+    return RegistryAccess{tree,           TreeOpen,       TreeClose,    TreeSubkeyCount,
+                          TreeSubkeyName, TreeQueryValue, TreeQueryRaw, TreeValueAt};
+}
+
+RegistryTree *CopyRegistryTree(const RegistryAccess &source, const char *path, int levels) {
+    if (!source.valueAt)
+        return nullptr;
+    void *key = source.open(source.context, path);
+    if (!key)
+        return nullptr;
+    auto tree = std::make_unique<RegistryTree>();
+    std::vector<char> name(kValueNameSize);
+    std::string data(256, '\0');
+    CopyKey(source, key, path, Find(tree.get(), path, true), levels, name, data);
+    source.close(source.context, key);
+    return tree.release();
 }
 
 RegistryTree *NewRegistryTree() {

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "inventory/nt_device_view.h"
+#include "inventory/registry_tree.h"
 
 namespace {
 
@@ -59,10 +60,7 @@ bool MachineQueryValue(void *, void *key, const char *value, char *out, size_t s
         }
         free(all);
     }
-    // Whatever its type, at most the first 254 bytes count.
-    if (length > 254)
-        length = 254;
-    FormatRegistryValue(type, buffer, length, out, size);
+    FormatQueriedValue(type, buffer, length, out, size);
     return true;
 }
 
@@ -83,7 +81,31 @@ int MachineQueryRaw(void *, void *key, const char *value, uint32_t *type, unsign
     return copied;
 }
 
+int MachineValueAt(void *, void *key, int index, char *name, size_t nameSize, uint32_t *type,
+                   unsigned char *data, size_t dataSize) {
+    HKEY handle = static_cast<HKEY>(key);
+    DWORD nameLength = static_cast<DWORD>(nameSize), kind = 0, length = static_cast<DWORD>(dataSize);
+    LONG result =
+        RegEnumValueA(handle, static_cast<DWORD>(index), name, &nameLength, nullptr, &kind, data, &length);
+    if (result == ERROR_MORE_DATA) {
+        // The bytes do not fit: their whole length, for a second call with room enough.
+        nameLength = static_cast<DWORD>(nameSize);
+        length = 0;
+        result = RegEnumValueA(handle, static_cast<DWORD>(index), name, &nameLength, nullptr, &kind, nullptr,
+                               &length);
+    }
+    if (result != ERROR_SUCCESS)
+        return -1;
+    *type = kind;
+    return static_cast<int>(length);
+}
+
 } // namespace
+
+RegistryTree *ReadDeviceTreeOnce() {
+    // The walks go no deeper than the instance keys (enumerator, device id, instance below ENUM).
+    return CopyRegistryTree(MachineRegistryAccess(), "ENUM", 3);
+}
 
 RegistryAccess DeviceRegistryAccess() {
     static RegistryTree *view = nullptr;
@@ -98,6 +120,6 @@ RegistryAccess DeviceRegistryAccess() {
 }
 
 RegistryAccess MachineRegistryAccess() {
-    return RegistryAccess{nullptr,           MachineOpen,       MachineClose,   MachineSubkeyCount,
-                          MachineSubkeyName, MachineQueryValue, MachineQueryRaw};
+    return RegistryAccess{nullptr,           MachineOpen,       MachineClose,    MachineSubkeyCount,
+                          MachineSubkeyName, MachineQueryValue, MachineQueryRaw, MachineValueAt};
 }

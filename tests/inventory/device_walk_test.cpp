@@ -201,6 +201,47 @@ TEST(RegistryText, SubkeysEnumerateInNameOrderIgnoringCase) {
     EXPECT_EQ(names, "a b C _x"); // "_" sorts after the letters
 }
 
+// A copy keeps the order its registry lists subkeys in (here the reverse of the text's), reads every
+// value as the registry gives it, whatever its type and length, and leaves out keys below its levels.
+TEST(RegistryCopy, KeepsTheRegistrysOrderEveryValueAndItsLevels) {
+    std::string bytes = "7f"; // 300 bytes, more than the first read of a value takes
+    for (int i = 1; i < 300; ++i)
+        bytes += ",7f";
+    Machine m("REGEDIT4\n[HKEY_LOCAL_MACHINE\\Enum\\A\\B\\C\\Deep]\n[HKEY_LOCAL_MACHINE\\Enum\\Z]\n"
+              "[HKEY_LOCAL_MACHINE\\Enum\\A]\n\"Long\"=\"" +
+              std::string(300, 'L') +
+              "\"\n\"Number\"=dword:0000001f\n\"Ids\"=hex(7):41,00,42,00,00\n\"Bin\"=hex:" + bytes + "\n");
+    RegistryAccess reversed = m.access;
+    reversed.subkeyName = [](void *c, void *key, int index, char *name, size_t size) {
+        RegistryAccess tree = TreeRegistryAccess(static_cast<RegistryTree *>(c));
+        return tree.subkeyName(c, key, tree.subkeyCount(c, key) - 1 - index, name, size);
+    };
+    std::unique_ptr<RegistryTree, void (*)(RegistryTree *)> copy(CopyRegistryTree(reversed, "ENUM", 3),
+                                                                 FreeRegistryTree);
+    ASSERT_TRUE(copy);
+    RegistryAccess a = TreeRegistryAccess(copy.get());
+    void *root = a.open(a.context, "Enum");
+    char name[8];
+    ASSERT_TRUE(a.subkeyName(a.context, root, 0, name, sizeof name));
+    EXPECT_STREQ(name, "Z");
+    EXPECT_TRUE(KeyExists(a, "ENUM\\A\\B\\C") && KeyExists(a, "enum\\a\\B"));
+    EXPECT_FALSE(KeyExists(a, "ENUM\\A\\B\\C\\Deep"));
+    void *from = m.access.open(m.access.context, "ENUM\\A"), *to = a.open(a.context, "ENUM\\A");
+    for (const char *value : {"Long", "Number", "Ids", "Bin", "Gone"}) {
+        char x[1024] = "", y[1024] = "";
+        EXPECT_EQ(m.access.queryValue(m.access.context, from, value, x, sizeof x),
+                  a.queryValue(a.context, to, value, y, sizeof y));
+        EXPECT_STREQ(x, y) << value;
+        unsigned char rx[400] = {}, ry[400] = {};
+        uint32_t tx = 0, ty = 0;
+        int n = m.access.queryRaw(m.access.context, from, value, &tx, rx, sizeof rx);
+        EXPECT_EQ(n, a.queryRaw(a.context, to, value, &ty, ry, sizeof ry)) << value;
+        EXPECT_EQ(tx, ty);
+        EXPECT_EQ(memcmp(rx, ry, sizeof rx), 0) << value;
+    }
+    EXPECT_EQ(CopyRegistryTree(m.access, "ENUM\\Nope", 3), nullptr);
+}
+
 TEST(RegistryValueText, StringsCleanedDwordsDecimalOtherDataHex) {
     auto text = [](uint32_t type, const void *data, size_t length) {
         char out[255] = "left over";

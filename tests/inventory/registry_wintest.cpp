@@ -12,8 +12,10 @@
 
 #include "inventory/registry_stages.h"
 #include "inventory/registry_tree.h"
+#include "inventory/nt_device_view.h"
 #include "inventory/registry_win.h"
 #include "tests/fixtures.h"
+#include "tests/inventory/registry_recorder.h"
 
 namespace {
 
@@ -113,6 +115,43 @@ TEST(RegistryStages, RealRegistryAgreesWithTheTextOfEveryFixtureMachine) {
         ++machines;
     }
     EXPECT_GE(machines, 1);
+}
+
+// Start-up reads the device tree once and walks the copy: on every fixture machine each walk of the
+// stages gets the answers the registry itself gives (where the machine has no ENUM, both read the
+// view of its NT device tree, or the machine where it has none).
+TEST(RegistryStages, OneReadOfTheTreeAnswersEveryWalkAsTheRegistryDoes) {
+    int machines = 0;
+    for (int i = 0; FixtureName(i); ++i) {
+        std::string name = FixtureName(i);
+        if (name.size() < 4 || name.substr(name.size() - 4) != ".reg")
+            continue;
+        SCOPED_TRACE(name);
+        std::string stem = name.substr(0, name.size() - 4), rootPath = "Software\\QuorvexFixtures\\" + stem;
+        ASSERT_TRUE(ImportFixture(name.c_str(), stem));
+        HKEY root = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, rootPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root,
+                        nullptr);
+        ASSERT_NE(root, nullptr);
+        ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, root), ERROR_SUCCESS);
+        RegistryAccess machine = MachineRegistryAccess();
+        bool hasEnum = KeyExists(machine, "ENUM");
+        RegistryTree *view = hasEnum ? nullptr : BuildNtDeviceView(machine);
+        RegistryAccess straight = hasEnum || !view ? machine : TreeRegistryAccess(view);
+        StagesRun direct = RunStagesRecorded(straight);
+        RegistryTree *once = ReadDeviceTreeOnce();
+        EXPECT_EQ(once != nullptr, hasEnum);
+        StagesRun copied = RunStagesRecorded(once ? TreeRegistryAccess(once) : straight);
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+        EXPECT_EQ(StagesRunDifference(direct, copied), "");
+        EXPECT_GT(direct.answers.size(), 100u);
+        FreeRegistryTree(once);
+        FreeRegistryTree(view);
+        RegCloseKey(root);
+        DeleteKeyTree(HKEY_CURRENT_USER, rootPath.c_str());
+        ++machines;
+    }
+    EXPECT_EQ(machines, 6);
 }
 
 } // namespace
