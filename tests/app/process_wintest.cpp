@@ -335,9 +335,9 @@ TEST(Equipment, ExportWithAndWithoutADeviceTree) {
     EXPECT_EQ(FieldOf(lines, "SCSI id present [3]"), "1");
 }
 
-// Reports that read the equipment record get the machine's inventory as before; the others start
-// without taking it, so a large device tree holds up only the former.
-TEST(Equipment, OnlyReportsThatReadTheRecordTakeTheInventory) {
+// A report that reads the equipment still gets it whole from a headless run (which reports take the
+// inventory is the start-up needs table, tested natively).
+TEST(Equipment, ReportsThatReadTheRecordStillTakeTheInventory) {
     RunTool("reg.exe delete HKLM\\Enum /f");
     char dir[MAX_PATH], file[MAX_PATH];
     GetTempPathA(MAX_PATH, dir);
@@ -350,29 +350,7 @@ TEST(Equipment, OnlyReportsThatReadTheRecordTakeTheInventory) {
               "== 2310 Motherboard ==\nSystem\nComputer Name\tDefault Computer\n\nBIOS\nName\tAward\n"
               "Date\t07/15/95\n\nDMA Controllers\nTypes\tISA\n\nInterrupt Controllers\nTypes\tISA\n\n"
               "BUS\nTypes\tISA\nTypes\tPCI\n\nTimers\nTypes\tISA\n");
-    // 4,000 more devices: reading them takes several times as long as starting the program.
-    for (int i = 0; i < 4000; ++i) {
-        char path[64];
-        snprintf(path, sizeof path, "Enum\\Root\\*PNP%04d\\0000", i);
-        HKEY key;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
-            0) {
-            RegSetValueExA(key, "Class", 0, REG_SZ, reinterpret_cast<const BYTE *>("System"), 7);
-            RegCloseKey(key);
-        }
-    }
-    auto fastest = [](const char *args) {
-        DWORD best = ~0u;
-        for (int run = 0; run < 2; ++run) {
-            DWORD start = GetTickCount();
-            EXPECT_EQ(RunProgram(args).exitCode, 0u) << args;
-            best = std::min(best, GetTickCount() - start);
-        }
-        return best;
-    };
-    DWORD withoutInventory = fastest("/report 3402,2201"), withInventory = fastest("/equipment");
     RunTool("reg.exe delete HKLM\\Enum /f");
-    EXPECT_LT(2 * withoutInventory, withInventory);
 }
 
 // A GUI start of quorvex.exe, ended at the end of the test.
