@@ -207,34 +207,52 @@ void ReadPrintJobs(SamplerReadings &r) {
     }
 }
 
-void CountProcesses(SamplerReadings &r) {
-    if (!ToolHelpAvailable(kNeedProcesses | kNeedModules))
-        return;
-    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return;
-    EachProcess(snapshot, [&](const PROCESSENTRY32 &entry) {
-        ++r.processes;
-        WalkModulesOf(entry.th32ProcessID, [&](const MODULEENTRY32 &) { return ++r.modules, true; });
-        return true;
-    });
-    CloseHandle(snapshot);
-    r.processesRead = true;
+// K32EnumProcessModules (kernel32 from Windows 7 on) or EnumProcessModules (psapi.dll of NT); null
+// where neither exists (Windows 95, NT 4 without PSAPI).
+using EnumModulesCall = BOOL(WINAPI *)(HANDLE, HMODULE *, DWORD, DWORD *);
+
+EnumModulesCall EnumProcessModulesCall() {
+    static bool looked = false;
+    static EnumModulesCall call = nullptr;
+    if (!looked) {
+        looked = true;
+        FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32EnumProcessModules");
+        if (!found)
+            if (HMODULE psapi = LoadLibraryA("psapi.dll"))
+                found = GetProcAddress(psapi, "EnumProcessModules");
+        call = reinterpret_cast<EnumModulesCall>(reinterpret_cast<void *>(found));
+    }
+    return call;
 }
 
-void CountThreads(SamplerReadings &r) {
-    if (!ToolHelpAvailable(kNeedThreads))
+// Processes with their module counts, and threads by priority, from one snapshot of both: the system
+// lists every thread whenever it lists the processes, so a second snapshot would list them all again.
+void CountProcessesAndThreads(SamplerReadings &r) {
+    bool processes = ToolHelpAvailable(kNeedProcesses | kNeedModules);
+    bool threads = ToolHelpAvailable(kNeedThreads);
+    if (!processes && !threads)
         return;
-    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    DWORD flags = (processes ? TH32CS_SNAPPROCESS : 0) | (threads ? TH32CS_SNAPTHREAD : 0);
+    HANDLE snapshot = g_toolhelp.CreateToolhelp32Snapshot(flags, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return;
-    EachThread(snapshot, [&](const THREADENTRY32 &entry) {
-        ++r.threads;
-        ++r.priorityCounts[PrioritySlot(entry.tpBasePri, entry.tpDeltaPri)];
-        return true;
-    });
+    if (processes) {
+        EachProcess(snapshot, [&](const PROCESSENTRY32 &entry) {
+            ++r.processes;
+            r.modules += CountModulesOf(entry.th32ProcessID);
+            return true;
+        });
+        r.processesRead = true;
+    }
+    if (threads) {
+        EachThread(snapshot, [&](const THREADENTRY32 &entry) {
+            ++r.threads;
+            ++r.priorityCounts[PrioritySlot(entry.tpBasePri, entry.tpDeltaPri)];
+            return true;
+        });
+        r.threadsRead = true;
+    }
     CloseHandle(snapshot);
-    r.threadsRead = true;
 }
 
 BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
@@ -243,8 +261,7 @@ BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
 }
 
 void CountSoftware(SamplerReadings &r) {
-    CountProcesses(r);
-    CountThreads(r);
+    CountProcessesAndThreads(r);
     r.windowsRead = EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&r.windows)) != FALSE;
 }
 
@@ -323,6 +340,24 @@ void SamplerTick() {
         NoteProcessorTimes(); // the next active tick's usage covers its own second only
     }
     EndTick(g_state.clock, timeGetTime());
+}
+
+uint32_t CountModulesOf(DWORD processId) {
+    EnumModulesCall enumModules = EnumProcessModulesCall();
+    if (enumModules && processId != 0) {
+        if (HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId)) {
+            HMODULE first;
+            DWORD needed = 0;
+            BOOL listed = enumModules(process, &first, sizeof first, &needed);
+            CloseHandle(process);
+            if (listed)
+                return needed / sizeof(HMODULE);
+        }
+    }
+    uint32_t count = 0;
+    if (ToolHelpAvailable(kNeedModules))
+        WalkModulesOf(processId, [&](const MODULEENTRY32 &) { return ++count, true; });
+    return count;
 }
 
 void ResetSampler() {

@@ -13,6 +13,8 @@
 #include "monitor/sampler_win.h"
 #include "monitor/sampler_tick.h"
 #include "monitor/usage_win.h"
+#include "platform/toolhelp_win.h"
+#include "tests/wintest_env.h"
 
 namespace {
 
@@ -219,6 +221,23 @@ TEST_F(SamplerWinTest, ActiveTicksNotifyOpenMonitorsOnlyWhileOpen) {
     TypedTick();
     EXPECT_EQ(g_newData, 2);
     DestroyWindow(monitor);
+}
+
+// Where the sampler reads a process's loader list instead of taking its module snapshot, it must
+// count what the snapshot lists.
+TEST_F(SamplerWinTest, ModuleCountsAreThoseOfTheModuleSnapshots) {
+    PROCESS_INFORMATION notepad;
+    ASSERT_TRUE(StartNotepad(&notepad));
+    int processes = 0;
+    WalkProcesses(TH32CS_SNAPPROCESS, [&](const PROCESSENTRY32 &entry) {
+        uint32_t listed = 0;
+        WalkModulesOf(entry.th32ProcessID, [&](const MODULEENTRY32 &) { return ++listed, true; });
+        EXPECT_EQ(CountModulesOf(entry.th32ProcessID), listed) << entry.szExeFile;
+        processes += listed > 0;
+        return true;
+    });
+    EndProgram(notepad);
+    EXPECT_GE(processes, 2);
 }
 
 } // namespace
