@@ -28,7 +28,7 @@ void MainWnd_OnCreate(HWND hwnd) {
     MainLayout layout =
         ComputeMainLayout(client.right - client.left, client.bottom - client.top, bar.bottom - bar.top);
     g_app.mainScreen = CreateChild(
-        "LISTBOX", WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT,
+        "LISTBOX", WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL,
         layout.mainScreen, hwnd, IDC_MAIN_SCREEN);
     SendMessageA(g_app.mainScreen, LB_SETHORIZONTALEXTENT, 1000, 0);
     g_app.mainTitle = CreateChild("STATIC", WS_DLGFRAME, layout.mainTitle, hwnd, 0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/frame_win.h"
 #include "bench/app_harness_win.h"
 #include "bench/bench.h"
 #include "bench/bench_win.h"
@@ -63,43 +64,55 @@ int main() {
     UpdateWindow(g_app.main);
     PrintMemory("after start-up", ReadProcessCounters());
 
+    // The table tool as it runs: screens emptied, Quick Help text loaded, the resource split into
+    // slots, the list filled, both screens painted.
     int lines = 0;
     double shown = MedianOf(kRuns, [&] {
         double start = WallSeconds();
-        RunToolAndPaint(kTableTool);
+        RunFamilyTool(g_app.main, kTableTool);
+        UpdateWindow(g_app.mainScreen);
+        UpdateWindow(g_app.helpScreen);
         lines = g_report->count;
         return (WallSeconds() - start) * 1000;
     });
     BenchResult table;
-    table.name = "Windows 95 Files table shown in the Main Screen";
+    table.name = "Windows 95 Files tool run (both screens filled and painted)";
     table.value = shown;
     table.unit = "ms";
-    table.goal = "< 20 ms";
-    table.met = shown < 20;
-    char note[120];
-    snprintf(note, sizeof note, "%d lines loaded from the resource, filled and painted; median of %d runs",
-             lines, kRuns);
+    table.goal = "reference";
+    table.met = true;
+    char note[200];
+    snprintf(note, sizeof note, "%d lines loaded from the resource; median of %d runs", lines, kRuns);
     table.note = note;
     PrintBench(table);
 
-    // A report of 2059 lines (the table's lines again and again) put in the Main Screen at once.
+    // A report of 2059 lines (the table's lines again and again) put in the Main Screen at once, against
+    // one of 20 lines: what the count of lines adds to showing a report.
     int loaded = g_report->count;
     for (int i = loaded; loaded > 0 && i < kTableLines; ++i)
         memcpy(g_report->line[i], g_report->line[i % loaded], kReportSlotSize);
-    double filled = MedianOf(kRuns, [&] {
-        SendMessageA(g_app.mainScreen, LB_RESETCONTENT, 0, 0);
-        double start = WallSeconds();
-        ShowReportLines(kTableLines);
-        UpdateWindow(g_app.mainScreen);
-        return (WallSeconds() - start) * 1000;
-    });
+    auto showMs = [](int count) {
+        return MedianOf(kRuns, [&] {
+            SendMessageA(g_app.mainScreen, LB_RESETCONTENT, 0, 0);
+            UpdateWindow(g_app.mainScreen);
+            double start = WallSeconds();
+            ShowReportLines(count);
+            UpdateWindow(g_app.mainScreen);
+            return (WallSeconds() - start) * 1000;
+        });
+    };
     BenchResult full;
     full.name = "2059-line report shown in the Main Screen";
-    full.value = filled;
+    full.value = showMs(kTableLines);
     full.unit = "ms";
+    full.baseline = "a 20-line report shown the same way";
+    full.baselineValue = showMs(20);
     full.goal = "< 20 ms";
-    full.met = filled < 20 && loaded > 0;
-    snprintf(note, sizeof note, "the table's %d lines repeated to 2059 slots; the list filled and the Main Screen painted", loaded);
+    full.met = full.value < 20 && loaded > 0;
+    snprintf(note, sizeof note,
+             "the table's %d lines repeated to 2059 slots; the list filled (redraw off, room made at once), "
+             "its scroll bars set and the Main Screen painted",
+             loaded);
     full.note = note;
     PrintBench(full);
 
