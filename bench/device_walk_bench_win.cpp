@@ -15,6 +15,7 @@
 #include "inventory/registry_stages.h"
 #include "inventory/registry_win.h"
 #include "platform/globals_win.h"
+#include "tests/registry_keys.h"
 
 namespace {
 
@@ -141,17 +142,6 @@ void AddMore(std::vector<Device> &devices) {
                 break;
         }
     }
-}
-
-void DeleteKeyTree(HKEY parent, const char *path) {
-    HKEY key;
-    if (RegOpenKeyExA(parent, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    char name[256];
-    while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS)
-        DeleteKeyTree(key, name);
-    RegCloseKey(key);
-    RegDeleteKeyA(parent, path);
 }
 
 // Whether HKEY_LOCAL_MACHINE\Enum is free for the bench tree: missing, or left by an earlier run.

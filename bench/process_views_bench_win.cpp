@@ -2,9 +2,9 @@
 // processes, modules, threads and windows: the time per item must stay the same as they grow (the
 // tools stay linear), and the Window List must stay near a plain enumeration of the same windows.
 //   qv_process_views_bench_win.exe          the benchmark
-//   qv_process_views_bench_win.exe hold DIR FIRST MODULES WINDOWS THREADS READY QUIT
+//   qv_process_views_bench_win.exe hold DIR FIRST MODULES QUIT READY
 //                                           a holder: loads DIR\mFIRST.dll ..., makes its windows and
-//                                           threads, says it is ready and waits
+//                                           threads, says it is ready and waits (bench_win.h)
 #include <windows.h>
 
 #include <cstdio>
@@ -15,6 +15,7 @@
 
 #include "bench/app_harness_win.h"
 #include "bench/bench.h"
+#include "bench/bench_win.h"
 #include "platform/globals_win.h"
 #include "report/report_lines.h"
 
@@ -23,7 +24,6 @@ namespace {
 constexpr int kRuns = 5;
 constexpr int kThreadsPerHolder = 10; // its main thread and nine waiting ones
 constexpr int kWindowsPerHolder = 35;
-constexpr char kQuitEvent[] = "qv-bench-holders-quit";
 
 std::string ModulePath(const std::string &folder, int index) {
     char name[32];
@@ -31,32 +31,21 @@ std::string ModulePath(const std::string &folder, int index) {
     return folder + name;
 }
 
-HANDLE g_quit;
-
-DWORD WINAPI WaitingThread(void *) {
-    WaitForSingleObject(g_quit, INFINITE);
-    return 0;
-}
-
-int Hold(const char *folder, int first, int modules, int windows, int threads, const char *ready) {
+int Hold(const char *folder, int first, int modules, const char *quitName, const char *readyName) {
     for (int i = first; i < first + modules; ++i)
         if (!LoadLibraryA(ModulePath(folder, i).c_str()))
             return 1;
-    for (int i = 0; i < windows; ++i) {
+    for (int i = 0; i < kWindowsPerHolder; ++i) {
         char caption[32];
         snprintf(caption, sizeof caption, "Holder window %d", i);
         // Never shown: a top-level window that the window list finds, without drawing anything.
         CreateWindowExA(0, "STATIC", caption, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     }
-    g_quit = OpenEventA(SYNCHRONIZE, FALSE, kQuitEvent);
-    HANDLE readyEvent = OpenEventA(EVENT_MODIFY_STATE, FALSE, ready);
-    if (!readyEvent || !g_quit)
+    HANDLE quit = HelperReady(quitName, readyName, kThreadsPerHolder);
+    if (!quit)
         return 1;
-    for (int i = 1; i < threads; ++i)
-        CloseHandle(CreateThread(nullptr, 0, WaitingThread, nullptr, 0, nullptr));
-    SetEvent(readyEvent);
     // The windows belong to this thread: answer their messages until told to quit.
-    while (MsgWaitForMultipleObjects(1, &g_quit, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    while (MsgWaitForMultipleObjects(1, &quit, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
@@ -92,48 +81,17 @@ void RemoveModules(const std::string &folder, int count) {
     RemoveDirectoryA(folder.c_str());
 }
 
-struct Holders {
-    std::vector<HANDLE> processes;
-    HANDLE quit = nullptr;
-};
-
 // Starts count holders; the first moduleHolders of them load ten distinct modules each.
-bool StartHolders(const std::string &folder, int count, int moduleHolders, Holders &holders) {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    holders.quit = CreateEventA(nullptr, TRUE, FALSE, kQuitEvent);
-    for (int i = 0; i < count; ++i) {
-        char ready[64];
-        snprintf(ready, sizeof ready, "qv-bench-holder-ready-%d", i);
-        HANDLE readyEvent = CreateEventA(nullptr, TRUE, FALSE, ready);
-        char command[MAX_PATH * 3];
-        snprintf(command, sizeof command, "\"%s\" hold \"%s\" %d %d %d %d %s %s", self, folder.c_str(),
-                 i * 10, i < moduleHolders ? 10 : 0, kWindowsPerHolder, kThreadsPerHolder, ready, kQuitEvent);
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info;
-        if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-            return false;
-        CloseHandle(info.hThread);
-        holders.processes.push_back(info.hProcess);
-        HANDLE both[2] = {readyEvent, info.hProcess};
-        DWORD woke = WaitForMultipleObjects(2, both, FALSE, 60000);
-        CloseHandle(readyEvent);
-        if (woke != WAIT_OBJECT_0)
-            return false;
-    }
-    return true;
-}
-
-void StopHolders(Holders &holders) {
-    SetEvent(holders.quit);
-    for (HANDLE process : holders.processes) {
-        if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0)
-            TerminateProcess(process, 1);
-        CloseHandle(process);
-    }
-    holders.processes.clear();
-    CloseHandle(holders.quit);
+bool StartHolders(const std::string &folder, int count, int moduleHolders, HelperProcesses &holders) {
+    return StartHelperProcesses(
+        count,
+        [&](int i) {
+            char arguments[MAX_PATH + 40];
+            snprintf(arguments, sizeof arguments, "hold \"%s\" %d %d", folder.c_str(), i * 10,
+                     i < moduleHolders ? 10 : 0);
+            return std::string(arguments);
+        },
+        holders);
 }
 
 // Median wall time of one tool run, in milliseconds, and the lines it wrote.
@@ -178,9 +136,9 @@ const struct {
     const char *name;
     const char *unit; // what the time is divided by
 } kTools[] = {{2206, "Explore Module List", "module"},
-                    {2212, "Process List", "process"},
-                    {2211, "Priority List", "process"},
-                    {2218, "Window List", "window"}};
+              {2212, "Process List", "process"},
+              {2211, "Priority List", "process"},
+              {2218, "Window List", "window"}};
 
 double Units(const Scenario &s, int tool) {
     return tool == 0 ? s.moduleHolders * 10.0 : s.holders;
@@ -189,8 +147,8 @@ double Units(const Scenario &s, int tool) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc == 9 && strcmp(argv[1], "hold") == 0)
-        return Hold(argv[2], atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), atoi(argv[6]), argv[7]);
+    if (argc == 7 && strcmp(argv[1], "hold") == 0)
+        return Hold(argv[2], atoi(argv[3]), atoi(argv[4]), argv[5], argv[6]);
     Scenario scenarios[2] = {{10, 10, {}, {}, 0, 0}, {100, 50, {}, {}, 0, 0}};
     const int modules = 500;
     std::string folder = MakeModules(modules);
@@ -199,7 +157,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     for (Scenario &s : scenarios) {
-        Holders holders;
+        HelperProcesses holders;
         bool started = StartHolders(folder, s.holders, s.moduleHolders, holders);
         for (int t = 0; started && t < 4; ++t)
             s.ms[t] = TimeTool(kTools[t].id, &s.lines[t]);
@@ -209,7 +167,7 @@ int main(int argc, char **argv) {
             EnumWindows(ReadWindowFacts, reinterpret_cast<LPARAM>(&s.windows));
             return (WallSeconds() - start) * 1000;
         });
-        StopHolders(holders);
+        StopHelperProcesses(holders);
         if (!started) {
             fprintf(stderr, "the holder processes did not start\n");
             RemoveModules(folder, modules);

@@ -35,67 +35,18 @@ constexpr int kWindows = 3;            // the program's minute, in windows of
 constexpr DWORD kWindowMs = 20 * 1000; // twenty seconds each
 const char kBenchClass[] = "QUORVEX_BENCH";
 
-// ---- Sleepers ----
+// ---- Sleepers: copies of this program with ten threads each, waiting to be ended ----
 
-HANDLE g_quit;
-
-DWORD WINAPI SleeperThread(LPVOID) {
-    WaitForSingleObject(g_quit, INFINITE);
-    return 0;
+std::string SleeperArguments(int) {
+    return "/sleeper";
 }
 
-// /sleeper QUIT READY: ten threads (this one and nine more) that wait for the quit event.
 int RunSleeper(const char *quitName, const char *readyName) {
-    g_quit = OpenEventA(SYNCHRONIZE, FALSE, quitName);
-    HANDLE ready = OpenSemaphoreA(SEMAPHORE_MODIFY_STATE, FALSE, readyName);
-    if (!g_quit || !ready)
+    HANDLE quit = HelperReady(quitName, readyName, kThreadsPerSleeper);
+    if (!quit)
         return 1;
-    for (int i = 1; i < kThreadsPerSleeper; ++i)
-        CloseHandle(CreateThread(nullptr, 0, SleeperThread, nullptr, 0, nullptr));
-    ReleaseSemaphore(ready, 1, nullptr);
-    SleeperThread(nullptr);
+    WaitForSingleObject(quit, INFINITE);
     return 0;
-}
-
-struct Sleepers {
-    HANDLE quit;
-    std::vector<HANDLE> processes;
-};
-
-bool StartSleepers(Sleepers &s) {
-    char quitName[64], readyName[64], self[MAX_PATH];
-    snprintf(quitName, sizeof quitName, "QvSamplerBenchQuit%lu", GetCurrentProcessId());
-    snprintf(readyName, sizeof readyName, "QvSamplerBenchReady%lu", GetCurrentProcessId());
-    s.quit = CreateEventA(nullptr, TRUE, FALSE, quitName);
-    HANDLE ready = CreateSemaphoreA(nullptr, 0, kSleepers, readyName);
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    for (int i = 0; i < kSleepers; ++i) {
-        std::string line = std::string("\"") + self + "\" /sleeper " + quitName + " " + readyName;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process;
-        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                            &process))
-            break;
-        CloseHandle(process.hThread);
-        s.processes.push_back(process.hProcess);
-    }
-    int started = 0;
-    while (started < static_cast<int>(s.processes.size()) &&
-           WaitForSingleObject(ready, 30000) == WAIT_OBJECT_0)
-        ++started;
-    CloseHandle(ready);
-    return started == kSleepers;
-}
-
-void EndSleepers(Sleepers &s) {
-    SetEvent(s.quit);
-    for (HANDLE process : s.processes) {
-        if (WaitForSingleObject(process, 5000) != WAIT_OBJECT_0)
-            TerminateProcess(process, 0);
-        CloseHandle(process);
-    }
-    CloseHandle(s.quit);
 }
 
 // ---- sysstats.dat beside the programs: the runs below save it; it is put back afterwards ----
@@ -460,15 +411,15 @@ int main(int argc, char **argv) {
     if (char *slash = strrchr(historyPath, '\\'))
         strcpy(slash + 1, "sysstats.dat");
     SavedFile history = KeepFile(historyPath);
-    Sleepers sleepers;
-    if (!StartSleepers(sleepers))
+    HelperProcesses sleepers;
+    if (!StartHelperProcesses(kSleepers, SleeperArguments, sleepers))
         fprintf(stderr, "only %zu of %d sleepers started\n", sleepers.processes.size(), kSleepers);
     MeasureTick();
     // The program would greet a missing history with a message box: give it an empty one.
     RestoreFile(historyPath,
                 history.existed ? history : SavedFile{true, std::vector<char>(sizeof(PerformanceHistory))});
     MeasureProgram(historyPath);
-    EndSleepers(sleepers);
+    StopHelperProcesses(sleepers);
     RestoreFile(historyPath, history);
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "inventory/registry_win.h"
 #include "tests/fixtures.h"
 #include "tests/inventory/registry_recorder.h"
+#include "tests/registry_keys.h"
 
 namespace {
 
@@ -38,17 +39,6 @@ std::string Replace(std::string text, const std::string &from, const std::string
 }
 
 // Imports the fixture under HKEY_CURRENT_USER\Software\QuorvexFixtures\<stem> with regedit.
-void DeleteKeyTree(HKEY parent, const char *path) {
-    HKEY key;
-    if (RegOpenKeyExA(parent, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    char name[256];
-    while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS)
-        DeleteKeyTree(key, name);
-    RegCloseKey(key);
-    RegDeleteKeyA(parent, path);
-}
-
 bool ImportFixture(const char *name, const std::string &stem) {
     std::string text = Replace(FixtureText(name), "[HKEY_LOCAL_MACHINE",
                                "[HKEY_CURRENT_USER\\Software\\QuorvexFixtures\\" + stem);
