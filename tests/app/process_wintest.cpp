@@ -302,6 +302,16 @@ std::string FieldOf(const std::vector<std::string> &lines, const std::string &na
     return "<missing>";
 }
 
+// Imports a fixture machine (a .reg text of HKEY_LOCAL_MACHINE keys) into the prefix's registry.
+void ImportMachineFixture(const char *name) {
+    char dir[MAX_PATH], file[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    GetTempFileNameA(dir, "qve", 0, file);
+    WriteImage(file, FixtureText(name));
+    RunTool(std::string("regedit.exe /S \"") + file + "\"");
+    DeleteFileA(file);
+}
+
 TEST(Equipment, ExportWithAndWithoutADeviceTree) {
     RunTool("reg.exe delete HKLM\\Enum /f");
     ProgramRun bare = RunProgram("/equipment");
@@ -317,12 +327,7 @@ TEST(Equipment, ExportWithAndWithoutADeviceTree) {
     EXPECT_EQ(FieldOf(lines, "FPU type"), "587");
 
     // A Windows 95 style device tree in the machine's registry.
-    char dir[MAX_PATH], file[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    GetTempFileNameA(dir, "qve", 0, file);
-    WriteImage(file, FixtureText("walk_basic.reg"));
-    RunTool(std::string("regedit.exe /S \"") + file + "\"");
-    DeleteFileA(file);
+    ImportMachineFixture("walk_basic.reg");
     ProgramRun machine = RunProgram("/equipment");
     RunTool("reg.exe delete HKLM\\Enum /f");
     EXPECT_EQ(machine.exitCode, 0u) << machine.err;
@@ -339,12 +344,7 @@ TEST(Equipment, ExportWithAndWithoutADeviceTree) {
 // inventory is the start-up needs table, tested natively).
 TEST(Equipment, ReportsThatReadTheRecordStillTakeTheInventory) {
     RunTool("reg.exe delete HKLM\\Enum /f");
-    char dir[MAX_PATH], file[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    GetTempFileNameA(dir, "qve", 0, file);
-    WriteImage(file, FixtureText("id_pci_desktop.reg"));
-    RunTool(std::string("regedit.exe /S \"") + file + "\"");
-    DeleteFileA(file);
+    ImportMachineFixture("id_pci_desktop.reg");
     ProgramRun board = RunProgram("/report 2310");
     EXPECT_EQ(board.out,
               "== 2310 Motherboard ==\nSystem\nComputer Name\tDefault Computer\n\nBIOS\nName\tAward\n"

@@ -65,21 +65,30 @@ bool ImportFixture(const char *name, const std::string &stem) {
     return ok;
 }
 
-TEST(RegistryStages, RealRegistryAgreesWithTheTextOfEveryFixtureMachine) {
-    int machines = 0;
+// Imports each .reg fixture machine under a key of its own and calls body with the fixture's name and
+// that key, open; the key is removed afterwards. Counts the machines in *machines.
+template <typename Body> void ForEachFixtureMachine(int *machines, Body body) {
     for (int i = 0; FixtureName(i); ++i) {
         std::string name = FixtureName(i);
         if (name.size() < 4 || name.substr(name.size() - 4) != ".reg")
             continue;
         SCOPED_TRACE(name);
-        std::string stem = name.substr(0, name.size() - 4);
+        std::string stem = name.substr(0, name.size() - 4), rootPath = "Software\\QuorvexFixtures\\" + stem;
         ASSERT_TRUE(ImportFixture(name.c_str(), stem));
         HKEY root = nullptr;
-        std::string rootPath = "Software\\QuorvexFixtures\\" + stem;
         RegCreateKeyExA(HKEY_CURRENT_USER, rootPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root,
                         nullptr);
         ASSERT_NE(root, nullptr);
+        body(name, root);
+        RegCloseKey(root);
+        DeleteKeyTree(HKEY_CURRENT_USER, rootPath.c_str());
+        ++*machines;
+    }
+}
 
+TEST(RegistryStages, RealRegistryAgreesWithTheTextOfEveryFixtureMachine) {
+    int machines = 0;
+    ForEachFixtureMachine(&machines, [](const std::string &name, HKEY root) {
         auto fromRegistry = std::make_unique<EquipmentRecord>();
         StageLog registryLog;
         StageHooks hooks = {&registryLog, LogStage, LogStep, 586, 0, 0};
@@ -100,10 +109,7 @@ TEST(RegistryStages, RealRegistryAgreesWithTheTextOfEveryFixtureMachine) {
             << fromRegistry->biosName << " / " << fromText->biosName;
         EXPECT_EQ(registryLog.stages, textLog.stages);
         EXPECT_EQ(registryLog.steps, textLog.steps);
-        RegCloseKey(root);
-        DeleteKeyTree(HKEY_CURRENT_USER, rootPath.c_str());
-        ++machines;
-    }
+    });
     EXPECT_GE(machines, 1);
 }
 
@@ -112,17 +118,7 @@ TEST(RegistryStages, RealRegistryAgreesWithTheTextOfEveryFixtureMachine) {
 // view of its NT device tree, or the machine where it has none).
 TEST(RegistryStages, OneReadOfTheTreeAnswersEveryWalkAsTheRegistryDoes) {
     int machines = 0;
-    for (int i = 0; FixtureName(i); ++i) {
-        std::string name = FixtureName(i);
-        if (name.size() < 4 || name.substr(name.size() - 4) != ".reg")
-            continue;
-        SCOPED_TRACE(name);
-        std::string stem = name.substr(0, name.size() - 4), rootPath = "Software\\QuorvexFixtures\\" + stem;
-        ASSERT_TRUE(ImportFixture(name.c_str(), stem));
-        HKEY root = nullptr;
-        RegCreateKeyExA(HKEY_CURRENT_USER, rootPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root,
-                        nullptr);
-        ASSERT_NE(root, nullptr);
+    ForEachFixtureMachine(&machines, [](const std::string &, HKEY root) {
         ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, root), ERROR_SUCCESS);
         RegistryAccess machine = MachineRegistryAccess();
         bool hasEnum = KeyExists(machine, "ENUM");
@@ -137,10 +133,7 @@ TEST(RegistryStages, OneReadOfTheTreeAnswersEveryWalkAsTheRegistryDoes) {
         EXPECT_GT(direct.answers.size(), 100u);
         FreeRegistryTree(once);
         FreeRegistryTree(view);
-        RegCloseKey(root);
-        DeleteKeyTree(HKEY_CURRENT_USER, rootPath.c_str());
-        ++machines;
-    }
+    });
     EXPECT_EQ(machines, 6);
 }
 
